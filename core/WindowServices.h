@@ -1,0 +1,32 @@
+#pragma once
+// What the core and the radio link ask of the windows above them. The shell registers
+// its implementation at start-up; until then (and in tests of the lower layers) a
+// do-nothing implementation answers, or a test registers a fake.
+#include <QString>
+
+class WindowServices {
+public:
+    virtual ~WindowServices() = default;
+
+    // Main window
+    virtual bool IsMainWindowLoaded() const { return false; }
+    virtual void SetMainCaption() {}   // caption := the main caption built from the current data
+    virtual void ChangeLanguage() {}   // the main window re-captions itself (Change_Language)
+    virtual void Arrange(int how) {}   // 0 cascade, 1 tile horizontally, 2 tile vertically
+
+    // Child windows
+    virtual bool IsFormLoaded(const QString& formName) const { return false; }
+    virtual void UnloadChildForms() {}                    // every window but the main window
+    virtual void ShowChildForm(const QString& formName) {}  // focus it, or load, show and cascade
+    virtual void ShowChannelEditor() {}                   // load and show frmCommChInfo
+
+    // Channel editor (only when it is shown)
+    virtual void ReShowGrid(int row) {}
+    virtual void RefreshChannelRefs() {}  // InitValidComboList and ShowValidComboText
+    virtual void RefreshRBUse() {}        // ShowRB of every loaded editor that has it
+};
+
+// The registered implementation (never null).
+WindowServices& Windows();
+// Registers services (nullptr puts the do-nothing implementation back). Caller keeps ownership.
+void SetWindowServices(WindowServices* services);

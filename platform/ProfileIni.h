@@ -1,0 +1,19 @@
+#pragma once
+// Profile (INI) files with the semantics of the Windows profile calls the program was
+// designed around: section and key names match without regard to case, every other line
+// and comment of the file is kept, a write creates the file and the section when they are
+// missing, a value is returned trimmed and cut at 511 characters.
+#include <QString>
+
+namespace ProfileIni {
+
+// The value of key in section, or def when the file, the section or the key is missing.
+QString GetPrivateProfileString(const QString& section, const QString& key, const QString& def,
+                                const QString& file);
+
+// Writes key=value into section, replacing the key's line when it exists (keeping its
+// place), appending it to the section otherwise. Returns false when the file cannot be written.
+bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
+                               const QString& file);
+
+}  // namespace ProfileIni
