@@ -59,8 +59,9 @@ struct MsgQueueRec {
 };
 inline MsgQueueRec MsgQueue;
 
-// The program's own folder (where Init/, PIC/ and the log files are).
+// The program's own folder (where Init/, PIC/ and the log files are) and its file name.
 inline QString ProgramDir;
+inline QString ProgramFileName = QStringLiteral("ZRW7310N_II");
 
 void Reset();
 

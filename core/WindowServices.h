@@ -24,6 +24,9 @@ public:
     virtual void ReShowGrid(int row) {}
     virtual void RefreshChannelRefs() {}  // InitValidComboList and ShowValidComboText
     virtual void RefreshRBUse() {}        // ShowRB of every loaded editor that has it
+
+    // The main window's serial port (closed before handing over to another program version)
+    virtual void CloseCommPort() {}
 };
 
 // The registered implementation (never null).

@@ -1,0 +1,324 @@
+#include "core/ModFreFile.h"
+
+#include "core/DataFileCodec.h"
+#include "core/ModFun.h"
+#include "core/ModVersion.h"
+#include "core/ModelInfo.h"
+#include "core/ProgramData.h"
+#include "core/WindowServices.h"
+#include "core/lang/ModMsg.h"
+#include "platform/MessageBox.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <optional>
+
+namespace ModFreFile {
+
+namespace {
+
+// A data file pair read into memory and checked, not yet applied.
+struct LoadedPair {
+    DataFileRec rec;
+    ChannelTable channels;
+};
+
+// The used slots of a group: ChCount, held to the table's size whatever a record says.
+int UsedSlots(const DataFileRec& rec, int mode, int group) {
+    const int count = rec.ChCountAt(mode, group);
+    return count < 0 ? 0 : (count > kSlotCount ? kSlotCount : count);
+}
+
+void ShowFileError() { MsgBox::Show(ModMsg::FileError(), MsgBox::OKOnly); }
+
+std::optional<QByteArray> ReadWholeFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError) return std::nullopt;
+    return bytes;
+}
+
+// Counts outside a group's capacity would make every reader of the channel table index
+// slots that do not exist; such a file is not one this program wrote.
+bool CountsAreValid(const DataFileRec& rec) {
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int group = 1; group <= kGroupCount; ++group) {
+            const int count = rec.ChCountAt(mode, group);
+            if (count < 0 || count > GroupCapacity(mode, group)) return false;
+        }
+    return true;
+}
+
+// Every channel number within its group's range and unique within the group.
+bool ChannelNumbersAreValid(const DataFileRec& rec, const ChannelTable& channels) {
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int group = 1; group <= kGroupCount; ++group) {
+            const int count = rec.ChCountAt(mode, group);
+            const int capacity = GroupCapacity(mode, group);
+            std::array<bool, 100> seen{};
+            for (int slot = 1; slot <= count; ++slot) {
+                const int chNo = channels(mode, slot, group).ChNo;
+                if (chNo < 1 || chNo > capacity || seen[static_cast<std::size_t>(chNo)]) return false;
+                seen[static_cast<std::size_t>(chNo)] = true;
+            }
+        }
+    return true;
+}
+
+// Reads the channel file of dataPath for the counts of rec into channels.
+bool ReadChannels(const QString& dataPath, const DataFileRec& rec, ChannelTable& channels) {
+    const auto bytes = ReadWholeFile(ChannelFilePath(dataPath));
+    if (!bytes) return false;
+    int offset = 0;
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int group = 1; group <= kGroupCount; ++group)
+            for (int slot = 1; slot <= rec.ChCountAt(mode, group); ++slot) {
+                if (!DataFileCodec::DecodeChannelRecord(*bytes, offset, channels(mode, slot, group))) return false;
+                offset += DataFileCodec::kChannelRecordSize;
+            }
+    return true;
+}
+
+QByteArray EncodeChannels(const DataFileRec& rec, const ChannelTable& channels) {
+    QByteArray out;
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int group = 1; group <= kGroupCount; ++group)
+            for (int slot = 1; slot <= UsedSlots(rec, mode, group); ++slot)
+                out += DataFileCodec::EncodeChannelRecord(channels(mode, slot, group));
+    return out;
+}
+
+// The record and channels of a pair, checked; nullopt when anything is unreadable or invalid.
+std::optional<LoadedPair> ReadPair(const QString& dataPath, const QByteArray& dataBytes) {
+    LoadedPair pair;
+    pair.channels = Prog::FileChInfo;  // slots beyond the counts keep what they held
+    if (!DataFileCodec::DecodeDataFileRec(dataBytes, pair.rec) || !CountsAreValid(pair.rec)) return std::nullopt;
+    if (!ReadChannels(dataPath, pair.rec, pair.channels)) return std::nullopt;
+    if (!ChannelNumbersAreValid(pair.rec, pair.channels)) return std::nullopt;
+    return pair;
+}
+
+// Where the window shows a position (mode, group, row) that a file holds out of range,
+// it starts at the first one instead; these values are not part of the compared data.
+void NormaliseViewState(DataFileRec& rec) {
+    if (rec.CurMode != 0 && rec.CurMode != 1) rec.CurMode = 1;
+    for (int mode = 0; mode < kModeCount; ++mode) {
+        int16& group = rec.CurGroup[static_cast<std::size_t>(mode)];
+        if (!IsValidModeGroup(mode, group)) group = 1;
+        for (int g = 1; g <= kGroupCount; ++g) {
+            int16& row = rec.CurChRow[static_cast<std::size_t>(mode)][static_cast<std::size_t>(g)];
+            const int capacity = GroupCapacity(mode, g);
+            if (row < 0 || row > capacity) row = capacity > 0 ? 1 : 0;
+        }
+    }
+}
+
+void ApplyPair(LoadedPair& pair) {
+    NormaliseViewState(pair.rec);
+    Prog::FileDataBuf = pair.rec;
+    Prog::FileChInfo = pair.channels;
+}
+
+void CaptionMainWindow() {
+    if (Windows().IsMainWindowLoaded()) Windows().SetMainCaption();
+}
+
+bool ChannelsEqual(const ChannelRecord& a, const ChannelRecord& b) { return a == b; }
+
+bool ChannelsUnchanged() {
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int group = 1; group <= kGroupCount; ++group) {
+            const int count = UsedSlots(Prog::FileDataBuf, mode, group);
+            if (Prog::RadioData.ChCountAt(mode, group) != Prog::FileDataBuf.ChCountAt(mode, group)) return false;
+            for (int k = 1; k <= count; ++k) {
+                const ChannelRecord& fileCh = Prog::FileChInfo(mode, k, group);
+                int slot = k;
+                if (Prog::ChInfo(mode, k, group).ChNo != fileCh.ChNo) slot = FindChannelByCHID(fileCh.ChNo, mode, group);
+                if (slot == 0 || !ChannelsEqual(Prog::ChInfo(mode, slot, group), fileCh)) return false;
+            }
+        }
+    return true;
+}
+
+bool OptFeaturesUnchanged(const OptFeatRec& a, const OptFeatRec& b) {
+    OptFeatRec x = a, y = b;
+    // Group names compare as texts: "A", a zero and blanks equals "A" and blanks.
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int g = 1; g <= kOptGroupCount; ++g) {
+            auto& nx = x.GroupName[static_cast<std::size_t>(mode)][static_cast<std::size_t>(g)];
+            auto& ny = y.GroupName[static_cast<std::size_t>(mode)][static_cast<std::size_t>(g)];
+            if (ModFun::TrimAtNull(nx.ToQString()) != ModFun::TrimAtNull(ny.ToQString())) return false;
+            nx = ny;
+        }
+    return x == y;
+}
+
+// Every field after ToneTips.
+bool TailUnchanged(const DataFileRec& a, const DataFileRec& b) {
+    DataFileRec x = a, y = b;
+    for (DataFileRec* r : {&x, &y}) {
+        r->DataVersion = {};
+        r->CurMode = 0;
+        r->CurGroup = {};
+        r->CurChRow = {};
+        r->ChCount = {};
+        r->RadioInfo = {};
+        r->OptFeatures = {};
+        r->ToneTips = {};
+    }
+    return x == y;
+}
+
+}  // namespace
+
+QString GetBandRangeText(int mode) { return mode == 0 ? kHfBandText : kHamBandText; }
+
+int16 GetBandCode(QString& text) {
+    text = text.trimmed();
+    return 248;
+}
+
+int16 GetBandRangeFlag(const QString& bandText, QString& s) {
+    s = s.trimmed();
+    return bandText == kHfBandText ? 0 : 1;
+}
+
+QString ChannelFilePath(const QString& dataPath) { return dataPath.left(dataPath.size() - 3) + QStringLiteral("fre"); }
+
+int16 FindChannelByCHID(int chNo, int mode, int group) {
+    if (mode < 0 || mode >= kModeCount || group < 1 || group > kGroupCount) return 0;
+    const int count = UsedSlots(Prog::RadioData, mode, group);
+    for (int slot = 1; slot <= count; ++slot)
+        if (Prog::ChInfo(mode, slot, group).ChNo == chNo) return static_cast<int16>(slot);
+    return 0;
+}
+
+void CopyToFileDataBuf() {
+    ModCommFun::PutSoftModelToRadioInfo(Prog::RadioData.RadioInfo);
+    Prog::RadioData.DataVersion.Set("V200");
+    Prog::FileDataBuf = Prog::RadioData;
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int group = 1; group <= kGroupCount; ++group)
+            for (int slot = 1; slot <= UsedSlots(Prog::RadioData, mode, group); ++slot)
+                Prog::FileChInfo(mode, slot, group) = Prog::ChInfo(mode, slot, group);
+}
+
+void CopyFromFileDataBuf() {
+    Prog::RadioData = Prog::FileDataBuf;
+    Prog::RadioVersion = Prog::RadioData.DataVersion.ToQString();
+    ModCommFun::GetSoftModelFromRadioInfo(Prog::RadioData.RadioInfo.ModelType);
+    Prog::BandRangeText = GetBandRangeText(Prog::RadioData.CurMode);
+    ModFun::ParseBandRange();
+    CaptionMainWindow();
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int group = 1; group <= kGroupCount; ++group)
+            for (int slot = 1; slot <= UsedSlots(Prog::RadioData, mode, group); ++slot)
+                Prog::ChInfo(mode, slot, group) = Prog::FileChInfo(mode, slot, group);
+}
+
+bool WriteFreFile(const QString& dataPath) {
+    QSaveFile f(ChannelFilePath(dataPath));
+    if (!f.open(QIODevice::WriteOnly)) return false;
+    f.write(EncodeChannels(Prog::FileDataBuf, Prog::FileChInfo));
+    return f.commit();
+}
+
+bool ReadFreFile(const QString& dataPath) {
+    ChannelTable channels = Prog::FileChInfo;
+    if (!CountsAreValid(Prog::FileDataBuf) || !ReadChannels(dataPath, Prog::FileDataBuf, channels)) return false;
+    Prog::FileChInfo = channels;
+    return true;
+}
+
+bool SaveDataFile() {
+    const QString path = Prog::DataFileName;
+    const QString frePath = ChannelFilePath(path);
+    const DataFileRec oldBuf = Prog::FileDataBuf;
+    const ChannelTable oldChannels = Prog::FileChInfo;
+    CopyToFileDataBuf();
+    // Both files are written beside their final names first and only then put in place,
+    // so a failure leaves the previous pair as it was.
+    QSaveFile dat(path), fre(frePath);
+    bool ok = frePath != path && dat.open(QIODevice::WriteOnly) && fre.open(QIODevice::WriteOnly);
+    ok = ok && dat.write(DataFileCodec::EncodeDataFileRec(Prog::FileDataBuf)) == DataFileCodec::kDataFileRecSize;
+    if (ok) fre.write(EncodeChannels(Prog::FileDataBuf, Prog::FileChInfo));
+    ok = ok && fre.commit() && dat.commit();
+    if (!ok) {
+        dat.cancelWriting();
+        fre.cancelWriting();
+        Prog::FileDataBuf = oldBuf;  // the data on disk did not change: it is still modified
+        Prog::FileChInfo = oldChannels;
+        ShowFileError();
+        return false;
+    }
+    Prog::IsNewData = 0;
+    CaptionMainWindow();
+    return true;
+}
+
+bool OpenDataFile() {
+    const QString path = Prog::DataFileName;
+    const auto bytes = ReadWholeFile(path);
+    if (!bytes) {
+        ShowFileError();
+        return false;
+    }
+    const QString version = QString::fromLatin1(bytes->left(4));
+    if (!ModVersion::IsValidVersion(version)) {
+        MsgBox::Show(ModVerionMana::UnknownDataVersionText(), MsgBox::OKOnly);
+        return false;
+    }
+    if (!ModVerionMana::IsVersionMatch(QStringLiteral("V200"), version)) {
+        const auto answer =
+            MsgBox::Show(ModVerionMana::GetVersionErrMsg(QStringLiteral("V200"), version, 1), MsgBox::YesNo);
+        if (answer == MsgBox::Yes) ModVerionMana::StartVersionSoft(version);
+        return false;
+    }
+    if (bytes->size() != DataFileCodec::kDataFileRecSize) {
+        MsgBox::Show(ModVerionMana::NoSuchVersionText(), MsgBox::OKOnly);
+        return false;
+    }
+    auto pair = ReadPair(path, *bytes);
+    if (!pair) {
+        ShowFileError();
+        return false;
+    }
+    pair->rec.DataVersion.Set("V200");
+    ApplyPair(*pair);
+    CopyFromFileDataBuf();
+    Windows().ShowChannelEditor();
+    CaptionMainWindow();
+    Windows().ChangeLanguage();
+    Windows().Arrange(0);
+    Prog::IsNewData = 0;
+    return true;
+}
+
+bool LoadDataFileQuiet(const QString& path) {
+    const auto bytes = ReadWholeFile(path);
+    std::optional<LoadedPair> pair;
+    if (bytes) pair = ReadPair(path, *bytes);
+    if (!pair) {
+        CopyToFileDataBuf();
+        return false;
+    }
+    ApplyPair(*pair);
+    CopyFromFileDataBuf();
+    return true;
+}
+
+bool IsDataUnchanged() {
+    const DataFileRec& w = Prog::RadioData;
+    const DataFileRec& f = Prog::FileDataBuf;
+    if (!ChannelsUnchanged()) return false;
+    if (!(w.RadioInfo == f.RadioInfo)) return false;
+    if (!OptFeaturesUnchanged(w.OptFeatures, f.OptFeatures)) return false;
+    if (!(w.ToneTips == f.ToneTips)) return false;
+    return TailUnchanged(w, f);
+}
+
+bool IsDataModified() { return !IsDataUnchanged(); }
+
+}  // namespace ModFreFile

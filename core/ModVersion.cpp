@@ -1,0 +1,138 @@
+#include "core/ModVersion.h"
+
+#include "core/ModFun.h"
+#include "core/NumText.h"
+#include "core/ProgramData.h"
+#include "core/WindowServices.h"
+#include "platform/MessageBox.h"
+#include "platform/Process.h"
+#include "platform/ProfileIni.h"
+
+#include <array>
+
+namespace ModVersion {
+
+int IsValidVersion(const QString& s) {
+    const QString t = ModFun::TrimAtNull(s);
+    if (t.size() != 4 || t[0] != QLatin1Char('V')) return 0;
+    return NumText::IsNumeric(t.mid(1)) ? -1 : 0;
+}
+
+QString GetParentPath(const QString& path) {
+    const auto p = path.lastIndexOf(QLatin1Char('/'));  // 0-based; "p > 1" 1-based means index > 0
+    return p > 0 ? path.left(p) : path;
+}
+
+QString GetAppRootPath(const QString& programDir) { return GetParentPath(programDir); }
+
+QString ShowVersion(const QString& v) { return v.left(2) + QLatin1Char('.') + v.right(2); }
+
+}  // namespace ModVersion
+
+namespace ModVerionMana {
+
+namespace {
+
+using Pair = std::array<QString, 3>;  // 0 empty, 1 English, 2 Chinese
+
+struct VersionMessages {
+    Pair FirmwareLabel, SoftwareLabel, Question, NoSuchVersion, DataFileLabel, UnknownDataVersion;
+};
+
+VersionMessages LoadVersionStrings() {
+    VersionMessages m;
+    m.FirmwareLabel = {QString(), QStringLiteral("Firmware version is"), QStringLiteral("固件版本为")};
+    m.SoftwareLabel = {QString(), QStringLiteral("programming software is"), QStringLiteral("写频软件版本为")};
+    m.Question = {QString(),
+                  QStringLiteral("incompatible version. It may cause unknown error.To start the corresponding "
+                                 "software version, or not?"),
+                  QStringLiteral("版本不兼容，有可能引起未知错误，是否启动对应版本软件？")};
+    m.NoSuchVersion = {QString(), QStringLiteral("Fail to start the software. This version does not exist."),
+                       QStringLiteral("未能启动，不存在此版本软件！")};
+    m.DataFileLabel = {QString(), QStringLiteral("DataFile version is"), QStringLiteral("数据文件版本为")};
+    m.UnknownDataVersion = {QString(), QStringLiteral("Unknown version Of DataFile!"),
+                            QStringLiteral("未能识别的数据版本!")};
+    return m;
+}
+
+const VersionMessages& Messages() {
+    static const VersionMessages messages = LoadVersionStrings();
+    return messages;
+}
+
+const QString& Text(const Pair& p) { return p[Prog::CurLanguage == 2 ? 2 : 1]; }
+
+VersionTables g_tables;
+
+QString ReadKey(const QString& file, const QString& section, const QString& key) {
+    return ProfileIni::GetPrivateProfileString(section, key, QString(), file).trimmed();
+}
+
+int ReadCount(const QString& file, const QString& key) {
+    const auto n = NumText::ToInt16(ReadKey(file, QStringLiteral("Version"), key));
+    // A table with more entries than this is not one we wrote; treat it as damaged.
+    return (n && *n > 0 && *n <= 1000) ? *n : 0;
+}
+
+}  // namespace
+
+const VersionTables& Tables() { return g_tables; }
+
+void InitVersionManage() {
+    Prog::RadioData.DataVersion.Set("V200");
+    const QString file = ModVersion::GetAppRootPath(Prog::ProgramDir) + QStringLiteral("/Version.ini");
+    g_tables = VersionTables{};
+    g_tables.CurrentVersion = ReadKey(file, QStringLiteral("Version"), QStringLiteral("CurrentVersion"));
+    const int softCount = ReadCount(file, QStringLiteral("SoftVersionCount"));
+    const int firmCount = ReadCount(file, QStringLiteral("FirmVersionCount"));
+    for (int i = 0; i < softCount; ++i)
+        g_tables.SoftVersions << ReadKey(file, QStringLiteral("Soft"), QStringLiteral("Version%1").arg(i));
+    g_tables.FirmVersionCount = firmCount;
+    for (int i = 0; i < firmCount; ++i) {
+        const QString value = ReadKey(file, QStringLiteral("Firm"), QStringLiteral("Firm%1").arg(i));
+        g_tables.FirmPairs << value.left(4) << value.right(4);
+    }
+}
+
+int IsVersionMatch(const QString& soft, const QString& other) {
+    for (int i = 0; i < g_tables.FirmVersionCount; ++i)
+        if (g_tables.FirmPairs[2 * i] == soft && g_tables.FirmPairs[2 * i + 1] == other) return -1;
+    return 0;
+}
+
+QString GetSoftVersionByFirm(const QString& v) {
+    for (int i = 0; i < g_tables.FirmVersionCount; ++i)
+        if (g_tables.FirmPairs[2 * i + 1] == v) return g_tables.FirmPairs[2 * i];
+    return QString();
+}
+
+QString GetVersionErrMsg(const QString& soft, const QString& other, int kind) {
+    const VersionMessages& m = Messages();
+    const QString crlf = QStringLiteral("\r\n");
+    return Text(m.Question) + crlf + Text(kind == 0 ? m.FirmwareLabel : m.DataFileLabel) + QLatin1Char(' ') +
+           ModVersion::ShowVersion(other) + crlf + Text(m.SoftwareLabel) + QLatin1Char(' ') +
+           ModVersion::ShowVersion(soft);
+}
+
+QString NoSuchVersionText() { return Text(Messages().NoSuchVersion); }
+QString UnknownDataVersionText() { return Text(Messages().UnknownDataVersion); }
+
+void StartVersionSoft(const QString& v) {
+    const QString sv = GetSoftVersionByFirm(v);
+    if (sv.isEmpty()) {
+        MsgBox::Show(NoSuchVersionText(), MsgBox::OKOnly);
+        return;
+    }
+    const QString path = ModVersion::GetAppRootPath(Prog::ProgramDir) + QLatin1Char('/') + sv + QLatin1Char('/') +
+                         Prog::ProgramFileName;
+    Windows().CloseCommPort();
+    if (!Process::StartDetached(path)) {
+        // The other version is not installed where the table says: say so and keep running
+        // rather than ending with nothing started.
+        MsgBox::Show(NoSuchVersionText(), MsgBox::OKOnly);
+        return;
+    }
+    Process::TerminateCurrentProcess(0);
+}
+
+}  // namespace ModVerionMana

@@ -1,0 +1,17 @@
+#pragma once
+// The model and band information kept in RadioInfo of a data file.
+#include "core/Records.h"
+
+#include <QString>
+
+namespace ModCommFun {
+
+// SoftModel from the 7-character model text of a RadioInfoRec: cut at the first zero
+// character, trailing blanks removed; empty gives "ZR73103", and "ZR7310N" is taken as
+// "ZR73103".
+void GetSoftModelFromRadioInfo(const FixedText<7>& modelType);
+
+// ModelType, IsBandRange, BandCode and Model from SoftModel and BandRangeText.
+void PutSoftModelToRadioInfo(RadioInfoRec& radioInfo);
+
+}  // namespace ModCommFun
