@@ -30,7 +30,7 @@ int UsedSlots(const DataFileRec& rec, int mode, int group) {
     return count < 0 ? 0 : (count > kSlotCount ? kSlotCount : count);
 }
 
-void ShowFileError() { MsgBox::Show(ModMsg::FileError(), MsgBox::OKOnly); }
+void ShowFileError() { MsgBox::Show(ModMsg::FileError.Text(), MsgBox::OKOnly); }
 
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
     QFile f(path);

@@ -4,11 +4,10 @@
 #include "core/NumText.h"
 #include "core/ProgramData.h"
 #include "core/WindowServices.h"
+#include "core/lang/LangText.h"
 #include "platform/MessageBox.h"
 #include "platform/Process.h"
 #include "platform/ProfileIni.h"
-
-#include <array>
 
 namespace ModVersion {
 
@@ -33,25 +32,20 @@ namespace ModVerionMana {
 
 namespace {
 
-using Pair = std::array<QString, 3>;  // 0 empty, 1 English, 2 Chinese
-
 struct VersionMessages {
-    Pair FirmwareLabel, SoftwareLabel, Question, NoSuchVersion, DataFileLabel, UnknownDataVersion;
+    LangText FirmwareLabel, SoftwareLabel, Question, NoSuchVersion, DataFileLabel, UnknownDataVersion;
 };
 
 VersionMessages LoadVersionStrings() {
     VersionMessages m;
-    m.FirmwareLabel = {QString(), QStringLiteral("Firmware version is"), QStringLiteral("固件版本为")};
-    m.SoftwareLabel = {QString(), QStringLiteral("programming software is"), QStringLiteral("写频软件版本为")};
-    m.Question = {QString(),
-                  QStringLiteral("incompatible version. It may cause unknown error.To start the corresponding "
-                                 "software version, or not?"),
-                  QStringLiteral("版本不兼容，有可能引起未知错误，是否启动对应版本软件？")};
-    m.NoSuchVersion = {QString(), QStringLiteral("Fail to start the software. This version does not exist."),
-                       QStringLiteral("未能启动，不存在此版本软件！")};
-    m.DataFileLabel = {QString(), QStringLiteral("DataFile version is"), QStringLiteral("数据文件版本为")};
-    m.UnknownDataVersion = {QString(), QStringLiteral("Unknown version Of DataFile!"),
-                            QStringLiteral("未能识别的数据版本!")};
+    m.FirmwareLabel.Set(u"Firmware version is", u"固件版本为");
+    m.SoftwareLabel.Set(u"programming software is", u"写频软件版本为");
+    m.Question.Set(u"incompatible version. It may cause unknown error.To start the corresponding software version, "
+                   u"or not?",
+                   u"版本不兼容，有可能引起未知错误，是否启动对应版本软件？");
+    m.NoSuchVersion.Set(u"Fail to start the software. This version does not exist.", u"未能启动，不存在此版本软件！");
+    m.DataFileLabel.Set(u"DataFile version is", u"数据文件版本为");
+    m.UnknownDataVersion.Set(u"Unknown version Of DataFile!", u"未能识别的数据版本!");
     return m;
 }
 
@@ -60,7 +54,7 @@ const VersionMessages& Messages() {
     return messages;
 }
 
-const QString& Text(const Pair& p) { return p[Prog::CurLanguage == 2 ? 2 : 1]; }
+QString Text(const LangText& t) { return t.Text(); }
 
 VersionTables g_tables;
 
