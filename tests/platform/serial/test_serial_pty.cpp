@@ -1,6 +1,7 @@
 // The serial control through QSerialPort on a pseudo-terminal with the emulator on the
 // other side, and the emulator program itself.
 #include "platform/serial/MSComm.h"
+#include "platform/serial/QtSerialBackend.h"
 #include "tests/platform/serial/SerialTestSupport.h"
 #include "tests/support/emulator/RadioEmulator.h"
 #include "tests/support/emulator/RadioEmulatorPty.h"
@@ -77,6 +78,21 @@ TEST_F(SerialPtyTest, HandshakeThenThePulledCableIsReportedOnce) {
     EXPECT_EQ(events[0], MSComm::comEventPortLost);
     EXPECT_FALSE(comm.PortOpen());
     EXPECT_EQ(comm.LastError(), MSComm::Error::PortLost);
+}
+
+TEST_F(SerialPtyTest, BackendClosesAtOnceAndReportsTheLossOnlyOnce) {
+    RadioEmulator radio;
+    RadioEmulatorPty pty(&radio);
+    ASSERT_TRUE(pty.Open(nullptr));
+    QtSerialBackend port;
+    ASSERT_TRUE(port.Open(pty.SlavePath(), {}, SerialSettings::FlowControl::None, nullptr));
+    int losses = 0;
+    QObject::connect(&port, &SerialBackend::fatalError, [&] { ++losses; });
+    pty.Close();
+    ASSERT_TRUE(WaitUntil([&] { return losses > 0; }));
+    EXPECT_FALSE(port.IsOpen());
+    Spin(200);
+    EXPECT_EQ(losses, 1);
 }
 
 TEST_F(SerialPtyTest, MissingDeviceCannotBeOpened) {
