@@ -14,6 +14,7 @@ enum Result : int { OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 
 class Backend {
 public:
     virtual ~Backend() = default;
+    // title is never empty here: Show puts the application title in its place.
     virtual Result Show(const QString& prompt, int style, const QString& title) = 0;
 };
 
@@ -25,5 +26,13 @@ void SetBackend(Backend* backend);
 
 // The application title shown on boxes without a title of their own.
 QString ApplicationTitle();
+
+// The button set of a style (an unknown set counts as OKOnly) and its icon (an unknown
+// icon counts as none).
+Buttons ButtonsOf(int style);
+Icon IconOf(int style);
+
+// The answer of the first button of style's button set, which is also its default button.
+Result FirstButton(int style);
 
 }  // namespace MsgBox
