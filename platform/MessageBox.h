@@ -11,6 +11,10 @@ enum Buttons : int { OKOnly = 0, OKCancel = 1, AbortRetryIgnore = 2, YesNoCancel
 enum Icon : int { NoIcon = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
 enum Result : int { OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 
+// MsgBox::YesNoCancel + MsgBox::Exclamation, without C++20's warning on mixing enumerations.
+constexpr int operator+(Buttons buttons, Icon icon) { return int(buttons) + int(icon); }
+constexpr int operator+(Icon icon, Buttons buttons) { return int(buttons) + int(icon); }
+
 class Backend {
 public:
     virtual ~Backend() = default;
