@@ -23,16 +23,6 @@ TEST(ScriptedMessageBoxes, AnswersFromTheScriptThenWithTheFirstButton)
     EXPECT_EQ(boxes.unscriptedCount(), 1);
 }
 
-TEST(ScriptedMessageBoxes, RemovesItselfWhenDestroyed)
-{
-    {
-        ScriptedMessageBoxes first;
-    }
-    ScriptedMessageBoxes second;
-    second.Answer(MsgBox::No);
-    EXPECT_EQ(MsgBox::Show("q", MsgBox::YesNo), MsgBox::No);
-}
-
 TEST(ScriptedFileDialogs, SeparateQueuesForOpenAndSave)
 {
     ScriptedFileDialogs dialogs;
