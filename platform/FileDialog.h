@@ -21,9 +21,17 @@ public:
 };
 
 std::optional<QString> GetOpenFileName(const Request& request);
+// A chosen name without an extension gets request.defaultExt (whatever the backend).
 std::optional<QString> GetSaveFileName(const Request& request);
 
 // Installs a backend (nullptr puts the QFileDialog backend back). The caller keeps ownership.
 void SetBackend(Backend* backend);
+
+// The classic filter in Qt's form: "Data File (*.dat)|*.dat" gives "Data File (*.dat)";
+// pairs are joined with ";;", patterns "a;b" become "a b", "*.*" becomes "*".
+QString ToQtFilter(const QString& classicFilter);
+
+// path with "." and ext appended when its file name has no extension and ext is not empty.
+QString WithDefaultExtension(const QString& path, const QString& ext);
 
 }  // namespace FileDialog

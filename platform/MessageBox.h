@@ -11,9 +11,14 @@ enum Buttons : int { OKOnly = 0, OKCancel = 1, AbortRetryIgnore = 2, YesNoCancel
 enum Icon : int { NoIcon = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
 enum Result : int { OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };
 
+// MsgBox::YesNoCancel + MsgBox::Exclamation, without C++20's warning on mixing enumerations.
+constexpr int operator+(Buttons buttons, Icon icon) { return int(buttons) + int(icon); }
+constexpr int operator+(Icon icon, Buttons buttons) { return int(buttons) + int(icon); }
+
 class Backend {
 public:
     virtual ~Backend() = default;
+    // title is never empty here: Show puts the application title in its place.
     virtual Result Show(const QString& prompt, int style, const QString& title) = 0;
 };
 
@@ -25,5 +30,13 @@ void SetBackend(Backend* backend);
 
 // The application title shown on boxes without a title of their own.
 QString ApplicationTitle();
+
+// The button set of a style (an unknown set counts as OKOnly) and its icon (an unknown
+// icon counts as none).
+Buttons ButtonsOf(int style);
+Icon IconOf(int style);
+
+// The answer of the first button of style's button set, which is also its default button.
+Result FirstButton(int style);
 
 }  // namespace MsgBox

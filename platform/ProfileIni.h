@@ -8,11 +8,15 @@
 namespace ProfileIni {
 
 // The value of key in section, or def when the file, the section or the key is missing.
+// Only the first section of a name and its first line of the key count. Whatever is
+// returned (def too) is trimmed of blanks and tabs and cut at 511 characters.
 QString GetPrivateProfileString(const QString& section, const QString& key, const QString& def,
                                 const QString& file);
 
 // Writes key=value into section, replacing the key's line when it exists (keeping its
-// place), appending it to the section otherwise. Returns false when the file cannot be written.
+// place), appending it to the section otherwise. Returns false when the file cannot be written
+// (a missing folder included) and for names or values that would not read back (line breaks,
+// "]" in a section, "=" in a key); the old file is then left as it was.
 bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
                                const QString& file);
 
