@@ -30,6 +30,12 @@ int UsedSlots(const DataFileRec& rec, int mode, int group) {
     return count < 0 ? 0 : (count > kSlotCount ? kSlotCount : count);
 }
 
+// Opens a file to be replaced and writes all of bytes to it. QSaveFile::commit overlooks a
+// failed final flush, so the flush is checked here before anyone commits.
+bool WriteComplete(QSaveFile& f, const QByteArray& bytes) {
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.flush();
+}
+
 void ShowFileError() { MsgBox::Show(ModMsg::FileError.Text(), MsgBox::OKOnly); }
 
 std::optional<QByteArray> ReadWholeFile(const QString& path) {
@@ -100,18 +106,14 @@ std::optional<LoadedPair> ReadPair(const QString& dataPath, const QByteArray& da
     return pair;
 }
 
-// Where the window shows a position (mode, group, row) that a file holds out of range,
-// it starts at the first one instead; these values are not part of the compared data.
+// A mode or group that a file names out of range is shown as the first one instead; these
+// values only say where the editor stands and are not part of the compared data. (Grid rows
+// are checked by the editor that shows them.)
 void NormaliseViewState(DataFileRec& rec) {
     if (rec.CurMode != 0 && rec.CurMode != 1) rec.CurMode = 1;
     for (int mode = 0; mode < kModeCount; ++mode) {
         int16& group = rec.CurGroup[static_cast<std::size_t>(mode)];
         if (!IsValidModeGroup(mode, group)) group = 1;
-        for (int g = 1; g <= kGroupCount; ++g) {
-            int16& row = rec.CurChRow[static_cast<std::size_t>(mode)][static_cast<std::size_t>(g)];
-            const int capacity = GroupCapacity(mode, g);
-            if (row < 0 || row > capacity) row = capacity > 0 ? 1 : 0;
-        }
     }
 }
 
@@ -220,9 +222,7 @@ void CopyFromFileDataBuf() {
 
 bool WriteFreFile(const QString& dataPath) {
     QSaveFile f(ChannelFilePath(dataPath));
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    f.write(EncodeChannels(Prog::FileDataBuf, Prog::FileChInfo));
-    return f.commit();
+    return WriteComplete(f, EncodeChannels(Prog::FileDataBuf, Prog::FileChInfo)) && f.commit();
 }
 
 bool ReadFreFile(const QString& dataPath) {
@@ -241,9 +241,8 @@ bool SaveDataFile() {
     // Both files are written beside their final names first and only then put in place,
     // so a failure leaves the previous pair as it was.
     QSaveFile dat(path), fre(frePath);
-    bool ok = frePath != path && dat.open(QIODevice::WriteOnly) && fre.open(QIODevice::WriteOnly);
-    ok = ok && dat.write(DataFileCodec::EncodeDataFileRec(Prog::FileDataBuf)) == DataFileCodec::kDataFileRecSize;
-    if (ok) fre.write(EncodeChannels(Prog::FileDataBuf, Prog::FileChInfo));
+    bool ok = frePath != path && WriteComplete(dat, DataFileCodec::EncodeDataFileRec(Prog::FileDataBuf)) &&
+              WriteComplete(fre, EncodeChannels(Prog::FileDataBuf, Prog::FileChInfo));
     ok = ok && fre.commit() && dat.commit();
     if (!ok) {
         dat.cancelWriting();
