@@ -14,15 +14,15 @@ set(ZR_TEST_ENV
     "ASAN_OPTIONS=detect_leaks=0"
     "UBSAN_OPTIONS=print_stacktrace=1")
 
-# zr_add_gtest(<name> SOURCES <files...> LIBS <targets...>)
+# zr_add_gtest(<name> SOURCES <files...> LIBS <targets...>). The test environment is compiled
+# into the program's main (tests/support/GTestMain.cpp), so each discovered test gets it.
+string(REPLACE ";" "|" ZR_TEST_ENV_TEXT "${ZR_TEST_ENV}")
 function(zr_add_gtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
-  gtest_discover_tests(${name}
-    PROPERTIES ENVIRONMENT "${ZR_TEST_ENV}"
-    DISCOVERY_TIMEOUT 60
-    DISCOVERY_MODE PRE_TEST)
+  add_executable(${name} ${ARG_SOURCES} ${CMAKE_SOURCE_DIR}/tests/support/GTestMain.cpp)
+  target_compile_definitions(${name} PRIVATE ZR_TEST_ENV="${ZR_TEST_ENV_TEXT}")
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest Qt6::Core)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 DISCOVERY_MODE PRE_TEST)
 endfunction()
 
 # zr_add_qtest(<name> SOURCES <files...> LIBS <targets...>): one Qt Test program, one CTest entry.

@@ -182,3 +182,39 @@ TEST(StartUp, SettingsFileLivesBesideTheProgramFolder) {
 }
 
 }  // namespace
+
+namespace {
+
+// The template shipped with the program holds the defaults (made on another day).
+TEST(StartUpTemplate, ShippedTemplateLoadsAsTheDefaults) {
+    DataFileRec defaults;
+    ChannelTable defaultChannels;
+    {
+        CoreTestEnv env;
+        ModMain::Main(nullptr);
+        defaults = Prog::RadioData;
+        defaultChannels = Prog::ChInfo;
+    }
+    CoreTestEnv env;
+    const QString resources = qEnvironmentVariable("ZR_RESOURCES_DIR");
+    ASSERT_FALSE(resources.isEmpty());
+    for (const char* ext : {"dat", "fre"})
+        ASSERT_TRUE(QFile::copy(resources + QStringLiteral("/Init/ZR7310N_New.") + QLatin1String(ext),
+                                env.Path(QStringLiteral("root/V200/Init/ZR7310N_New.")) + QLatin1String(ext)));
+    FakeWindowServices windows;
+    ModMain::Main(nullptr);
+    EXPECT_EQ(windows.calls, QStringList(QStringLiteral("SetMainCaption")));  // the template re-captions
+    DataFileRec loaded = Prog::RadioData;
+    loaded.RadioInfo.DataDate = defaults.RadioInfo.DataDate;
+    defaults.RadioInfo.ModelType = loaded.RadioInfo.ModelType;  // set when the template was saved
+    EXPECT_EQ(loaded, defaults);
+    for (int m = 0; m < 2; ++m)
+        for (int g = 1; g <= 14; ++g)
+            for (int slot = 1; slot <= Prog::RadioData.ChCountAt(m, g); ++slot)
+                EXPECT_EQ(Prog::ChInfo(m, slot, g), defaultChannels(m, slot, g)) << m << "/" << g << "/" << slot;
+    EXPECT_EQ(Prog::DataFileName, QStringLiteral("new.dat"));
+    EXPECT_EQ(Prog::IsNewData, -1);
+    EXPECT_FALSE(ModFreFile::IsDataModified());
+}
+
+}  // namespace
