@@ -1,10 +1,12 @@
 #pragma once
 // Helpers for the memory-image tests: a clean start, channels built by hand, and image bytes.
+#include "core/DataFileCodec.h"
 #include "core/ProgramData.h"
 #include "link/LinkData.h"
 
 #include <cstddef>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace ImageTest {
@@ -48,6 +50,22 @@ inline std::vector<std::size_t> Differences(const Link::Image& a, const Link::Im
     std::vector<std::size_t> out;
     for (std::size_t i = 0; i < a.size(); ++i)
         if (a[i] != b[i]) out.push_back(i);
+    return out;
+}
+
+// The file offsets at which two records differ, for failure messages (the offsets name the
+// fields in the data file layout).
+template <typename Rec>
+std::string DiffOffsets(const Rec& a, const Rec& b) {
+    QByteArray x, y;
+    if constexpr (std::is_same_v<Rec, DataFileRec>) {
+        x = DataFileCodec::EncodeDataFileRec(a), y = DataFileCodec::EncodeDataFileRec(b);
+    } else {
+        x = DataFileCodec::EncodeChannelRecord(a), y = DataFileCodec::EncodeChannelRecord(b);
+    }
+    std::string out = "differs at file offsets:";
+    for (int i = 0; i < x.size() && i < y.size(); ++i)
+        if (x[i] != y[i]) out += " " + std::to_string(i);
     return out;
 }
 
