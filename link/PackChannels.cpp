@@ -19,7 +19,8 @@ using ImageLayout::Addr;
 // Normalises the text in place and writes its first six digits as BCD, least significant
 // pair first; 0xFF 0xFF 0xFF when it is not eight decimal digits.
 void PackFreq(FixedText<8>& text, Link::Image& image, Addr at) {
-    text.Set(ModComm::PadFreDigits(std::string_view(text.bytes.data(), text.bytes.size()), 8));
+    if (!AllDecimalDigits(text.bytes))  // eight digits are already in normal form
+        text.Set(ModComm::PadFreDigits(std::string_view(text.bytes.data(), text.bytes.size()), 8));
     const auto& d = text.bytes;
     if (!AllDecimalDigits(d)) {
         image[at] = image[at + 1] = image[at + 2] = 0xFF;
@@ -113,22 +114,29 @@ void PackChannel(ChannelRecord& record, int chNo, int group, int mode) {
         ImageLayout::SetBit(image, *scan);
 }
 
-bool UnpackChannel(int mode, int n, int group) {
+namespace {
+
+// Appends channel n of (mode, group) when the image holds it. UnpackImage empties each group
+// and goes up through the channel numbers, so only a direct call can meet a number that is
+// already in use; checkDuplicates guards that case.
+bool AppendChannel(int mode, int n, int group, bool checkDuplicates) {
     const auto at = ImageLayout::SlotAddress(mode, group, n);
     if (!at) return false;
     const Link::Image& image = Link::RadioImage;
-    const auto presence = ImageLayout::ChannelBit(mode, group, n, false);
     const bool isVfo = ImageLayout::KindOf(mode, group) == ImageLayout::GroupKind::Vfo;
+    const int chNo = isVfo ? 1 : n;
+    const auto presence = ImageLayout::ChannelBit(mode, group, n, false);
     if (!isVfo && !(presence && ImageLayout::TestBit(image, *presence))) return false;
     std::array<char, 8> freq{};
     if (!UnpackFreq(image, *at, freq)) return false;
     int16& count = Prog::RadioData.ChCountAt(mode, group);
-    const int used = std::clamp<int>(count, 0, GroupCapacity(mode, group));
-    if (used >= GroupCapacity(mode, group) || HasChannelNumber(mode, group, used, isVfo ? 1 : n)) return false;
+    const int capacity = GroupCapacity(mode, group);
+    const int used = std::clamp<int>(count, 0, capacity);
+    if (used >= capacity || (checkDuplicates && HasChannelNumber(mode, group, used, chNo))) return false;
     count = static_cast<int16>(used + 1);
     ChannelRecord& r = Prog::ChInfo(mode, count, group);
     r.InUse = 1;
-    r.ChNo = static_cast<int16>(isVfo ? 1 : n);
+    r.ChNo = static_cast<int16>(chNo);
     const auto scan = ImageLayout::ChannelBit(mode, group, n, true);
     r.ScanAdd = scan ? (ImageLayout::TestBit(image, *scan) ? 1 : 0) : 1;  // the VFO has no scan bit
     if (std::string_view(freq.data(), freq.size()) == "02809000")
@@ -140,9 +148,13 @@ bool UnpackChannel(int mode, int n, int group) {
     if (UnpackFreq(image, *at + 12, init))
         SetText(r.InitFreq, init);
     else
-        r.InitFreq.Set("FFFFFFFF");
+        r.InitFreq.Set("FFFFFFFF");  // not the leftover of whatever this slot held before
     return true;
 }
+
+}  // namespace
+
+bool UnpackChannel(int mode, int n, int group) { return AppendChannel(mode, n, group, true); }
 
 void PackChannels() {
     for (int mode = 0; mode < kModeCount; ++mode)
@@ -158,7 +170,7 @@ void UnpackChannels() {
         for (int group = 1; group <= kGroupCount; ++group) {
             Prog::RadioData.ChCountAt(mode, group) = 0;
             const auto kind = ImageLayout::KindOf(mode, group);
-            for (int n = 1; n <= LastChannelNumber(kind); ++n) UnpackChannel(mode, n, group);
+            for (int n = 1; n <= LastChannelNumber(kind); ++n) AppendChannel(mode, n, group, false);
         }
 }
 
