@@ -31,8 +31,12 @@ void UnpackImage();
 // neighbouring field; a tone index outside 0..142 is packed as no tone.
 void PackChannel(ChannelRecord& record, int chNo, int group, int mode);
 
-// Channel n of (mode, group) from the image: when present and its frequency bytes are BCD,
-// it is appended to the group's used slots (ChCount + 1) and true is returned.
+// Channel n of (mode, group) from the image: when present (the VFO always is) and its
+// frequency bytes are BCD, it is appended to the group's used slots (ChCount + 1) and true is
+// returned. A number outside the group, a full group or a number already in use is refused.
+// Tone numbers outside their list and tone kind 3 read as no tone, the tone kinds follow the
+// tone read back (while ToneFlag is 1), RepDir 3 reads as 1, a VFO is in the scan list, and an
+// InitFreq whose bytes are not BCD reads as eight "F".
 bool UnpackChannel(int mode, int n, int group);
 
 // Options, single-byte settings, dual watch, start characters. Also reads or writes the

@@ -33,11 +33,11 @@ void PackFreq(FixedText<8>& text, Link::Image& image, Addr at) {
 
 // The eight-digit text of a slot's frequency bytes (six digits and "00"); false when a byte
 // is not two decimal digits (an empty slot holds 0xFF).
-bool UnpackFreq(const Link::Image& image, Addr at, std::array<char, 8>& out) {
-    if (!IsBcd(image[at]) || !IsBcd(image[at + 1]) || !IsBcd(image[at + 2])) return false;
-    PutBcdDigits(image[at + 2], &out[0]);
-    PutBcdDigits(image[at + 1], &out[2]);
-    PutBcdDigits(image[at], &out[4]);
+bool UnpackFreq(const byte8* b, std::array<char, 8>& out) {
+    if (!IsBcd(b[0]) || !IsBcd(b[1]) || !IsBcd(b[2])) return false;
+    PutBcdDigits(b[2], &out[0]);
+    PutBcdDigits(b[1], &out[2]);
+    PutBcdDigits(b[0], &out[4]);
     out[6] = out[7] = '0';
     return true;
 }
@@ -116,6 +116,23 @@ void PackChannel(ChannelRecord& record, int chNo, int group, int mode) {
 
 namespace {
 
+// A used slot's record from the slot bytes; freq holds the already checked frequency digits.
+void FillRecord(ChannelRecord& r, int chNo, int16 scanAdd, const std::array<char, 8>& freq, const byte8* slot) {
+    r.InUse = 1;
+    r.ChNo = static_cast<int16>(chNo);
+    r.ScanAdd = scanAdd;
+    if (std::string_view(freq.data(), freq.size()) == "02809000")
+        r.Freq.Set("28");
+    else
+        SetText(r.Freq, freq);
+    UnpackOptionBytes(slot, r);
+    std::array<char, 8> init{};
+    if (UnpackFreq(slot + 12, init))
+        SetText(r.InitFreq, init);
+    else
+        r.InitFreq.Set("FFFFFFFF");  // not the leftover of whatever this slot held before
+}
+
 // Appends channel n of (mode, group) when the image holds it. UnpackImage empties each group
 // and goes up through the channel numbers, so only a direct call can meet a number that is
 // already in use; checkDuplicates guards that case.
@@ -124,31 +141,19 @@ bool AppendChannel(int mode, int n, int group, bool checkDuplicates) {
     if (!at) return false;
     const Link::Image& image = Link::RadioImage;
     const bool isVfo = ImageLayout::KindOf(mode, group) == ImageLayout::GroupKind::Vfo;
-    const int chNo = isVfo ? 1 : n;
     const auto presence = ImageLayout::ChannelBit(mode, group, n, false);
     if (!isVfo && !(presence && ImageLayout::TestBit(image, *presence))) return false;
     std::array<char, 8> freq{};
-    if (!UnpackFreq(image, *at, freq)) return false;
+    if (!UnpackFreq(&image[*at], freq)) return false;
+    const int chNo = isVfo ? 1 : n;
     int16& count = Prog::RadioData.ChCountAt(mode, group);
     const int capacity = GroupCapacity(mode, group);
     const int used = std::clamp<int>(count, 0, capacity);
     if (used >= capacity || (checkDuplicates && HasChannelNumber(mode, group, used, chNo))) return false;
     count = static_cast<int16>(used + 1);
-    ChannelRecord& r = Prog::ChInfo(mode, count, group);
-    r.InUse = 1;
-    r.ChNo = static_cast<int16>(chNo);
     const auto scan = ImageLayout::ChannelBit(mode, group, n, true);
-    r.ScanAdd = scan ? (ImageLayout::TestBit(image, *scan) ? 1 : 0) : 1;  // the VFO has no scan bit
-    if (std::string_view(freq.data(), freq.size()) == "02809000")
-        r.Freq.Set("28");
-    else
-        SetText(r.Freq, freq);
-    UnpackOptionBytes(&image[*at], r);
-    std::array<char, 8> init{};
-    if (UnpackFreq(image, *at + 12, init))
-        SetText(r.InitFreq, init);
-    else
-        r.InitFreq.Set("FFFFFFFF");  // not the leftover of whatever this slot held before
+    const int16 scanAdd = scan ? (ImageLayout::TestBit(image, *scan) ? 1 : 0) : 1;  // the VFO has no scan bit
+    FillRecord(Prog::ChInfo(mode, count, group), chNo, scanAdd, freq, &image[*at]);
     return true;
 }
 
