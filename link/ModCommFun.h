@@ -41,7 +41,10 @@ bool UnpackChannel(int mode, int n, int group);
 
 // Options, single-byte settings, dual watch, start characters. Also reads or writes the
 // DataFileRec fields of Prog::RadioData that the image carries. Packing sets GroupValid of
-// HAM groups 10..12 to 0.
+// HAM groups 10..12 to 0. Unpacking sets CurMode (above 1 reads as 0), BandRangeText and the
+// band limits; a channel reference byte 0xFF reads as 0 ("none"); an emergency or public mode
+// code above 5 (CW) reads as 0 (FM). Dual-watch modes, work groups and roger-beep set numbers
+// are kept as read: their readers map values outside their lists.
 void PackOptFeat(OptFeatRec& optFeatures);
 void UnpackOptFeat(OptFeatRec& optFeatures);
 
@@ -50,6 +53,7 @@ void PackRBTone(ToneSets& toneSets);
 void UnpackRBTone(ToneSets& toneSets);
 
 // Prog::RadioData.TVChannel (40 weather channels and the weather VFO) and the weather settings.
+// A valid entry whose frequency eight BCD digits cannot hold goes out as an empty channel.
 void PackTVChannel();
 void UnpackTVChannel();
 
