@@ -2,6 +2,7 @@
 
 #include "core/NumText.h"
 #include "core/ProgramData.h"
+#include "core/WindowServices.h"
 
 namespace ModFun {
 
@@ -83,6 +84,10 @@ QString GetFileTitle(const QString& path) {
     const auto slash = path.lastIndexOf(QLatin1Char('/'));
     return slash < 0 ? path : path.mid(slash + 1);
 }
+
+void UnloadChildForms() { Windows().UnloadChildForms(); }
+
+void ShowChildForm(const QString& formName) { Windows().ShowChildForm(formName); }
 
 }  // namespace ModFun
 

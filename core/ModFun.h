@@ -32,6 +32,11 @@ void ParseBandRange();
 // The part of path after its last "/" (the whole path when it has none).
 QString GetFileTitle(const QString& path);
 
+// Child windows of the main window, through the registered window services: close every
+// window but the main window; focus a loaded window of that name or load, show and cascade.
+void UnloadChildForms();
+void ShowChildForm(const QString& formName);
+
 }  // namespace ModFun
 
 namespace ModPubFun {
