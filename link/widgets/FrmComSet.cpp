@@ -1,0 +1,142 @@
+#include "link/widgets/FrmComSet.h"
+
+#include "core/NumText.h"
+#include "core/ProgramData.h"
+#include "core/lang/ModEnglish.h"
+#include "core/startup/ModMain.h"
+#include "core/widgets/CaptionSetters.h"
+#include "core/widgets/ComboHelpers.h"
+#include "link/widgets/ModSetComm2.h"
+#include "platform/ProfileIni.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int Px(int twips) { return twips / 15; }
+
+QRect TwipsRect(int left, int top, int width, int height) {
+    return QRect(Px(left), Px(top), Px(width), Px(height));
+}
+
+// The port number of an entry "COM<n>"; 0 when the entry has none.
+int16 EntryPort(const QString& entry) {
+    const auto n = NumText::ToInt16(entry.mid(3));
+    return n ? *n : int16{0};
+}
+
+QStringList Items(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i) items.append(combo->itemText(i));
+    return items;
+}
+
+}  // namespace
+
+FrmComSet::FrmComSet(QWidget* parent)
+    : QDialog(parent),
+      Label1(new QLabel(this)),
+      Combo1(new QComboBox(this)),
+      CommandOK(new QPushButton(this)),
+      CommandCancel(new QPushButton(this)),
+      ReShowComPortTimer(new QTimer(this)) {
+    setObjectName(QStringLiteral("FrmComSet"));
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    CommandOK->setObjectName(QStringLiteral("CommandOK"));
+    CommandCancel->setObjectName(QStringLiteral("CommandCancel"));
+    ReShowComPortTimer->setObjectName(QStringLiteral("ReShowComPortTimer"));
+
+    setFixedSize(Px(3720), Px(1830));
+    Combo1->setGeometry(TwipsRect(1800, 360, 1335, 345));
+    CommandOK->setGeometry(TwipsRect(600, 1200, 1215, 375));
+    CommandCancel->setGeometry(TwipsRect(1920, 1200, 1215, 375));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ReShowComPortTimer->setInterval(1000);
+
+    connect(Combo1, &QComboBox::activated, this, &FrmComSet::Combo1_Click);
+    connect(CommandOK, &QPushButton::clicked, this, &FrmComSet::CommandOK_Click);
+    connect(CommandCancel, &QPushButton::clicked, this, &FrmComSet::CommandCancel_Click);
+    connect(ReShowComPortTimer, &QTimer::timeout, this, &FrmComSet::ReShowComPortTimer_Timer);
+
+    Form_Load();
+}
+
+FrmComSet::~FrmComSet() = default;
+
+void FrmComSet::ShowModal(QWidget* parent) {
+    FrmComSet dialog(parent);
+    dialog.exec();
+}
+
+void FrmComSet::Form_Load() {
+    ChangShowByLanguage();
+    const int16 first = ModSetComm2::FillComPortList(Combo1);
+    if (first < 1) {
+        selectedPort_ = 0;
+        Combo1->setCurrentIndex(-1);
+    } else {
+        SelectPortOrFirst(Prog::ComPort);
+    }
+    ReShowComPortTimer->start();
+}
+
+void FrmComSet::ChangShowByLanguage() {
+    setWindowTitle(ModEnglish::CommunicationPort.Text());
+    Label1->setText(ModEnglish::Com.Text());
+    // The label grows to its text (the Chinese one is wider than the design leaves room
+    // for): to the right while it stays clear of the list, then to the left.
+    const QRect design = TwipsRect(1200, 405, 360, 225);
+    const int w = std::max(design.width(), Label1->sizeHint().width());
+    const int h = std::max(design.height(), Label1->sizeHint().height());
+    const int x = std::max(0, std::min(design.x(), Combo1->x() - 6 - w));
+    Label1->setGeometry(x, design.y() - (h - design.height()) / 2, w, h);
+    ModMsg::SetOkCancelCaptions(this);
+}
+
+// Shows the entry of port (the first entry when the list does not hold it) and takes its
+// number as the selection.
+void FrmComSet::SelectPortOrFirst(int16 port) {
+    ModPubFun::SetComboText(Combo1, QStringLiteral("COM%1").arg(port));
+    Combo1_Click();
+}
+
+void FrmComSet::ReShowComPortTimer_Timer() {
+    const QStringList names = ModSetComm2::ComPortNames();
+    // An unchanged list is left alone: refilling it would reset an open drop-down under the
+    // user's pointer every second, and the selection would come out the same.
+    if (names == Items(Combo1) && (names.isEmpty() || Combo1->currentIndex() >= 0)) return;
+    if (ModSetComm2::FillComPortList(Combo1) < 1) {
+        selectedPort_ = 0;
+        Combo1->setCurrentIndex(-1);
+        return;
+    }
+    SelectPortOrFirst(selectedPort_);
+}
+
+void FrmComSet::Combo1_Click() {
+    selectedPort_ = Combo1->currentIndex() < 0 ? int16{0} : EntryPort(Combo1->currentText());
+}
+
+void FrmComSet::CommandOK_Click() {
+    if (Combo1->currentIndex() < 0) {
+        Prog::ComPort = 0;
+    } else if (const auto port = NumText::ToInt16(Combo1->currentText().mid(3))) {
+        Prog::ComPort = *port;
+        ProfileIni::WritePrivateProfileString(QStringLiteral("language"), QStringLiteral("comPort"),
+                                              QString::number(Prog::ComPort), ModMain::SetupIniPath());
+    }
+    accept();
+}
+
+void FrmComSet::CommandCancel_Click() { reject(); }
+
+void FrmComSet::done(int result) {
+    ReShowComPortTimer->stop();
+    QDialog::done(result);
+}
