@@ -10,6 +10,11 @@ inline const LangText Caption = MakeLangText(u"About ZRW7310N", u"关于 ZRW7310
 inline const LangText Description = MakeLangText(u"ZRW7310N RADIO PROGRAMMING SOFTWARE", u"ZRW7310N 对讲机编程软件 ");
 inline const LangText ForRadio = MakeLangText(u"FOR ZR7310N RADIO", u"用于 ZR7310N 机型");  // Label1
 inline const LangText OkButton = MakeLangText(u"&OK", u"确定(&O)");                       // cmdOK
+// lblDisclaimer: the legal notice.
+inline const LangText Disclaimer = MakeLangText(
+    u"Warning: this software and its documentation are protected by copyright. Copying or distributing "
+    u"them, in whole or in part, without the maker's permission is not allowed.",
+    u"警告：本软件及其文档受版权保护。未经制造商许可，不得全部或部分复制或传播本软件及其文档。");
 // lblVersion: the prefix followed by major.minor.revision.
 inline const LangText VersionPrefix = MakeLangText(u"Version ", u"版本 ");
 
