@@ -27,7 +27,6 @@ public:
     // One refresh of the port list; ReShowComPortTimer runs it every second.
     void ReShowComPortTimer_Timer();
 
-protected:
     // Closing in any way (OK, Cancel, Escape, the close box) stops the refresh.
     void done(int result) override;
 
