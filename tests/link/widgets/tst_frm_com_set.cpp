@@ -226,29 +226,6 @@ private slots:
         QCOMPARE(Button("CommandCancel")->text(), cancel);
     }
 
-    void layoutFromTheDesignInTwips() {
-        Open();
-        QCOMPARE(dialog_->size(), QSize(248, 122));
-        QCOMPARE(Combo()->geometry(), QRect(120, 24, 89, 23));
-        QCOMPARE(Button("CommandOK")->geometry(), QRect(40, 80, 81, 25));
-        QCOMPARE(Button("CommandCancel")->geometry(), QRect(128, 80, 81, 25));
-        QCOMPARE(dialog_->findChild<QLabel*>("Label1")->x(), 80);
-    }
-
-    void showModalRunsUntilTheUserCloses() {
-        Prog::ComPort = 5;
-        bool seen = false;
-        QTimer::singleShot(0, this, [&seen] {
-            auto* box = qobject_cast<FrmComSet*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            seen = true;
-            QTest::mouseClick(box->findChild<QPushButton*>("CommandOK"), Qt::LeftButton);
-        });
-        FrmComSet::ShowModal(nullptr);
-        QVERIFY(seen);
-        QCOMPARE(int(Prog::ComPort), 1);
-        QVERIFY(SetupFile().contains("\r\ncomPort=1\r\n"));
-    }
 };
 
 QTEST_MAIN(TestFrmComSet)

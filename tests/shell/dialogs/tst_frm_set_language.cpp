@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -174,28 +173,6 @@ private slots:
         QCOMPARE(int(Prog::CurLanguage), 2);
     }
 
-    void layoutFromTheDesignInTwips() {
-        Open(1, 0);
-        QCOMPARE(dialog_->size(), QSize(265, 101));
-        QCOMPARE(Combo()->geometry(), QRect(120, 16, 113, 23));
-        QCOMPARE(Button("Command1")->geometry(), QRect(80, 64, 73, 25));
-        QCOMPARE(Button("Command2")->geometry(), QRect(168, 64, 65, 25));
-    }
-
-    void showModalRunsUntilTheUserCloses() {
-        Prog::CurLanguage = Prog::PreLanguage = 1;
-        Prog::EnglishOnly = 1;
-        bool seen = false;
-        QTimer::singleShot(0, this, [&seen] {
-            auto* box = qobject_cast<FrmSetLanguage*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            seen = true;
-            QTest::mouseClick(box->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        });
-        FrmSetLanguage::ShowModal(nullptr);
-        QVERIFY(seen);
-        QCOMPARE(SetupFile(), kSetup);
-    }
 };
 
 QTEST_MAIN(TestFrmSetLanguage)
