@@ -1,9 +1,8 @@
 #include "core/NumText.h"
 
 #include <QRegularExpression>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace NumText {
@@ -55,13 +54,11 @@ QString FormatFixed(double value, int decimals) {
     if (!std::isfinite(value)) value = 0.0;
     if (decimals < 0) decimals = 0;
     // The shortest decimal form that reads back as the same double ("28.01505", not
-    // "28.015049999..."), then rounded as text.
+    // "28.015049999..."), then rounded as text. to_chars ignores the C locale, which a Qt
+    // application sets from the user's environment (snprintf would write "2,8015e+01").
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17g", value);
-    for (int precision = 1; precision <= 17; ++precision) {
-        std::snprintf(buf, sizeof buf, "%.*e", precision - 1, value);
-        if (std::strtod(buf, nullptr) == value) break;
-    }
+    const auto written = std::to_chars(buf, buf + sizeof buf - 1, value, std::chars_format::scientific);
+    *written.ptr = '\0';
     // buf now holds d.ddddde±x; split into digits and exponent.
     QString s = QString::fromLatin1(buf);
     const bool negative = s.startsWith(QLatin1Char('-'));
