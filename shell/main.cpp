@@ -1,0 +1,22 @@
+// The program: start-up, then the main window, whose closing ends the run.
+#include "core/ProgramData.h"
+#include "core/startup/ModMain.h"
+#include "shell/frmMain.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ZRW7310N_II"));
+    Prog::ProgramDir = QCoreApplication::applicationDirPath();
+
+    // Editor windows register their forms here (FormRegistry::Register) as their layers
+    // are added; the main window opens a form by name once it is registered.
+
+    ModMain::Main([] {
+        auto* window = new frmMain;
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+    });
+    return QApplication::exec();
+}
