@@ -11,6 +11,8 @@
 #include <QToolBar>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 namespace {
 
 // Design sizes, in twips.
@@ -87,6 +89,12 @@ NavigatorPane::NavigatorPane(QWidget* parent) : QWidget(parent) {
     TreeView1->setObjectName(QStringLiteral("TreeView1"));
     TreeView1->setHeaderHidden(true);
     TreeView1->setColumnCount(1);
+    TreeView1->setIndentation(14);
+    // The pane keeps its designed width; the classic 8-point list font lets the editor
+    // names fit in it.
+    QFont listFont = TreeView1->font();
+    listFont.setPointSize(std::min(listFont.pointSize(), 8));
+    TreeView1->setFont(listFont);
     TreeView1->setGeometry(kTreeLeft, kTreeTop, Px(kFrameWidth) - 2 * kTreeLeft, 360);
 
     CommandMove = new SplitterButton(this, this);

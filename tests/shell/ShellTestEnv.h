@@ -50,7 +50,8 @@ public:
         root.mkpath(QStringLiteral("language"));
         const QString resources = qEnvironmentVariable("ZR_RESOURCES_DIR");
         for (const char* f : {"Init/ZR7310N_New.dat", "Init/ZR7310N_New.fre"})
-            QFile::copy(resources + u'/' + QLatin1String(f), root.filePath(QStringLiteral("V200/") + QLatin1String(f)));
+            if (!QFile::copy(resources + u'/' + QLatin1String(f), root.filePath(QStringLiteral("V200/") + QLatin1String(f))))
+                qFatal("start-up template %s not found under ZR_RESOURCES_DIR", f);
         if (pictures == Pictures::Shipped)
             for (const char* f : {"PIC/BK_1.jpg", "PIC/BK_2.jpg"})
                 QFile::copy(resources + u'/' + QLatin1String(f), root.filePath(QStringLiteral("V200/") + QLatin1String(f)));

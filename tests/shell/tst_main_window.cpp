@@ -81,6 +81,7 @@ private slots:
                              QStringLiteral("FrmToneTips"), QStringLiteral("FrmTVCH")});
     }
     void init() {
+        Reset();
         env_ = std::make_unique<ShellTestEnv>();
         boxes_ = std::make_unique<ScriptedMessageBoxes>();
         dialogs_ = std::make_unique<ScriptedFileDialogs>();
@@ -88,11 +89,10 @@ private slots:
         QVERIFY(w_);
     }
     void cleanup() {
-        QCOMPARE(boxes_->unscriptedCount(), 0);
-        QCOMPARE(dialogs_->unscriptedCount(), 0);
-        env_.reset();
-        dialogs_.reset();
-        boxes_.reset();
+        const int unscriptedBoxes = boxes_->unscriptedCount(), unscriptedDialogs = dialogs_->unscriptedCount();
+        Reset();
+        QCOMPARE(unscriptedBoxes, 0);
+        QCOMPARE(unscriptedDialogs, 0);
     }
 
     void visibleMenuTree() {
@@ -467,6 +467,12 @@ private slots:
     }
 
 private:
+    // The doubles go after the window, each putting the real backend back.
+    void Reset() {
+        env_.reset();
+        dialogs_.reset();
+        boxes_.reset();
+    }
     std::unique_ptr<ShellTestEnv> env_;
     std::unique_ptr<ScriptedMessageBoxes> boxes_;
     std::unique_ptr<ScriptedFileDialogs> dialogs_;
