@@ -47,7 +47,7 @@ double ReadPlacement(const PlacementKey& p) {
     bool ok = false;
     const float value = text.trimmed().toFloat(&ok);
     if (!ok || !std::isfinite(value)) return p.defaultTwips;
-    const int pixels = Twips::ToPixels(value);
+    const double pixels = value / Twips::kPerPixel;
     const bool inRange = p.isSize ? (pixels >= 1 && pixels <= kMaxPixels) : std::abs(pixels) <= kMaxPixels;
     return inRange ? value : p.defaultTwips;
 }
@@ -239,7 +239,6 @@ QList<ChildForm*> frmMain::ChildForms() const {
 
 void frmMain::ShowChildForm(const QString& formName) {
     if (QMdiSubWindow* sw = FindSubWindow(formName)) {
-        if (sw->isMinimized()) sw->showNormal();
         mdiArea_->setActiveSubWindow(sw);
         sw->widget()->setFocus();
         return;
