@@ -176,13 +176,6 @@ private slots:
         QCOMPARE(entry->shortcut().toString(), shortcut);
     }
 
-    void viewEntriesAreCheckedAtLoad() {
-        for (const char* name : {"mnuTreeView", "mnuViewToolbar", "mnuViewStatusBar"}) {
-            QVERIFY2(w_->MenuEntry(QLatin1String(name))->isCheckable(), name);
-            QVERIFY2(w_->MenuEntry(QLatin1String(name))->isChecked(), name);
-        }
-    }
-
     void languageChangeAppliesAtNextActivation() {
         Prog::CurLanguage = 2;  // as the language dialog leaves it
         QCOMPARE(w_->MenuEntry(QStringLiteral("mnuFile"))->text(), QStringLiteral("&File"));
@@ -259,15 +252,6 @@ private slots:
         QCOMPARE(dialogs_->requests()[0].kind, ScriptedFileDialogs::Kind::Open);
         QCOMPARE(dialogs_->requests()[0].request.filter, QStringLiteral("Data File (*.dat)|*.dat"));
         QCOMPARE(dialogs_->requests()[1].kind, ScriptedFileDialogs::Kind::Save);
-    }
-
-    void radioAndAboutButtonsStartNothingYet() {
-        const QStringList before = OpenForms(w_);
-        for (const char* key : {"ReadRadio", "CommSet", "WriteRadio", "About"})
-            QTest::mouseClick(ToolButton(w_, QLatin1String(key)), Qt::LeftButton);
-        QVERIFY(boxes_->shown().empty());
-        QVERIFY(dialogs_->requests().empty());
-        QCOMPARE(OpenForms(w_), before);
     }
 
     void treeNodes() {
@@ -454,11 +438,9 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("shown");
         QTest::newRow("key") << "&Channel Information" << "Channel Information";
-        QTest::newRow("inside") << "Save &As" << "Save As";
         QTest::newRow("bracketed") << "信道信息(&C)" << "信道信息";
         QTest::newRow("bare") << "文件&F" << "文件F";
         QTest::newRow("double") << "A&&B" << "A&B";
-        QTest::newRow("none") << "Roger Beep" << "Roger Beep";
     }
     void accessKeysRemovedForDisplay() {
         QFETCH(QString, caption);
