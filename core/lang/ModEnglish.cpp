@@ -39,6 +39,7 @@ void LoadSharedStrings() {
     MenuProgram.Set(u"&Program", u"编程(&P)");
     MenuReadFromRadio.Set(u"&Read from Radio", u"从对讲机读取数据(&R)");
     MenuWriteToRadio.Set(u"&Write to Radio", u"向对讲机写入数据(&W)");
+    MenuWriteToGroupOfRadios.SetBoth(u"Write to &Group of Radios");
     MenuTestMode.Set(u"&Test Mode", u"测试模式(&T)");
     MenuTools.Set(u"&Tools", u"工具(&T)");
     MenuRadioInformation.Set(u"&Radio Information", u"对讲机信息(&R)");

@@ -41,6 +41,9 @@ inline LangText MenuEmbeddedMessage;          // "Embedded &Message"    mnuEmbed
 inline LangText MenuProgram;                  // "&Program"             mnuProgram
 inline LangText MenuReadFromRadio;            // "&Read from Radio"     mnuReadFromRadio
 inline LangText MenuWriteToRadio;             // "&Write to Radio"      mnuWriteToRadio
+// "Write to &Group of Radios"  mnuMWriteToRadio (never shown); no Chinese text of its own,
+// so both languages read the English one.
+inline LangText MenuWriteToGroupOfRadios;
 inline LangText MenuTestMode;                 // "&Test Mode"           mnuTest
 inline LangText MenuTools;                    // "&Tools"               mnuTools
 inline LangText MenuRadioInformation;         // "&Radio Information"   mnuRadioInfo

@@ -1,0 +1,40 @@
+#include "shell/ShellWindowServices.h"
+
+#include "shell/ChildForm.h"
+#include "shell/frmMain.h"
+
+namespace {
+const QString kChannelEditor = QStringLiteral("frmCommChInfo");
+}
+
+void ShellWindowServices::SetMainCaption() { main_.setWindowTitle(frmMain::MainCaption()); }
+
+void ShellWindowServices::ChangeLanguage() { main_.Change_Language(); }
+
+void ShellWindowServices::Arrange(int how) { main_.Arrange(how); }
+
+bool ShellWindowServices::IsFormLoaded(const QString& formName) const {
+    return formName == QLatin1String("frmMain") || main_.FindChildForm(formName) != nullptr;
+}
+
+void ShellWindowServices::UnloadChildForms() { main_.UnloadChildForms(); }
+
+void ShellWindowServices::ShowChildForm(const QString& formName) { main_.ShowChildForm(formName); }
+
+void ShellWindowServices::ShowChannelEditor() { main_.ShowChannelEditor(); }
+
+void ShellWindowServices::ReShowGrid(int row) {
+    if (ChildForm* editor = main_.FindChildForm(kChannelEditor)) editor->reShowGrid(row);
+}
+
+void ShellWindowServices::RefreshChannelRefs() {
+    if (ChildForm* editor = main_.FindChildForm(kChannelEditor)) {
+        editor->InitValidComboList();
+        editor->ShowValidComboText();
+    }
+}
+
+void ShellWindowServices::RefreshRBUse() {
+    for (ChildForm* form : main_.ChildForms())
+        if (form->HasShowRB()) form->ShowRB();
+}

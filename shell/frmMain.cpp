@@ -1,0 +1,283 @@
+#include "shell/frmMain.h"
+
+#include "core/ModFreFile.h"
+#include "core/ModFun.h"
+#include "core/ProgramData.h"
+#include "core/lang/ModEnglishPrint.h"
+#include "core/lang/ModMsg.h"
+#include "platform/MessageBox.h"
+#include "platform/SettingsStore.h"
+#include "shell/BackgroundTiler.h"
+#include "shell/ChildForm.h"
+#include "shell/FormRegistry.h"
+#include "shell/MenuTable.h"
+#include "shell/NavigatorPane.h"
+#include "shell/Twips.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPointer>
+#include <QTimer>
+#include <QToolBar>
+
+#include <cmath>
+
+namespace {
+
+const QString kSettingsSection = QStringLiteral("Settings");
+
+struct PlacementKey {
+    const char* key;
+    double defaultTwips;
+    bool isSize;
+};
+constexpr PlacementKey kPlacement[] = {
+    {"MainLeft", 100, false}, {"MainTop", 100, false}, {"MainWidth", 14500, true}, {"MainHeight", 10500, true}};
+
+// Stored values outside what a screen can show are not placements this program wrote.
+constexpr int kMaxPixels = 16384;
+
+// A stored placement value in twips, or the default when it is missing, not a number or
+// out of range.
+double ReadPlacement(const PlacementKey& p) {
+    const QString text = SettingsStore::GetSetting(MsgBox::ApplicationTitle(), kSettingsSection,
+                                                   QLatin1String(p.key), QString::number(p.defaultTwips));
+    bool ok = false;
+    const float value = text.trimmed().toFloat(&ok);
+    if (!ok || !std::isfinite(value)) return p.defaultTwips;
+    const double pixels = value / Twips::kPerPixel;
+    const bool inRange = p.isSize ? (pixels >= 1 && pixels <= kMaxPixels) : std::abs(pixels) <= kMaxPixels;
+    return inRange ? value : p.defaultTwips;
+}
+
+void WritePlacement(const char* key, int pixels) {
+    const float twips = static_cast<float>(Twips::FromPixels(pixels));
+    SettingsStore::SaveSetting(MsgBox::ApplicationTitle(), kSettingsSection, QLatin1String(key),
+                               QString::number(twips, 'g', 7));
+}
+
+}  // namespace
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent), services_(*this) {
+    Q_INIT_RESOURCE(shell_icons);
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/App.png")));
+    setContextMenuPolicy(Qt::PreventContextMenu);  // no toolbar toggles beside the View menu
+    BuildCentralArea();
+    BuildMenus();
+    BuildToolbar();
+    BuildStatusBar();
+    ConnectMenuCommands();
+
+    TimerReNew = new QTimer(this);
+    TimerReNew->setObjectName(QStringLiteral("TimerReNew"));
+    TimerReNew->setInterval(200);
+    connect(TimerReNew, &QTimer::timeout, this, &frmMain::TimerReNew_Timer);
+
+    SetWindowServices(&services_);
+    MDIForm_Load();
+}
+
+frmMain::~frmMain() {
+    if (&Windows() == &services_) SetWindowServices(nullptr);
+}
+
+QString frmMain::MainCaption() {
+    return QStringLiteral("ZR7310N_II[") + Prog::BandRangeText + QStringLiteral("][") +
+           ModEnglishPrint::FileName.Text() + u':' + ModFun::GetFileTitle(Prog::DataFileName) + u']';
+}
+
+void frmMain::MDIForm_Load() {
+    Picture1->SplitterDragging = 0;
+    RestorePlacement();
+    for (const QString& name : MenuTable::HiddenAtLoad()) MenuEntry(name)->setVisible(false);
+    const bool multiWrite = Prog::MultiWriteEnabled == 1;
+    for (const char* key : {"MWriteRadio", "MWriteRadioBar"})
+        if (QAction* a = tbToolBar->findChild<QAction*>(QLatin1String(key))) a->setVisible(multiWrite);
+    MenuEntry(QStringLiteral("mnuMWriteToRadio"))->setVisible(multiWrite);
+    ChangShowByLanguage();
+    InitTreeView();
+    if (Prog::SpecialMode != 0)
+        StartShowData();
+    else
+        LoadNewDoc();
+}
+
+void frmMain::RestorePlacement() {
+    const double left = ReadPlacement(kPlacement[0]);
+    move(Twips::ToPixels(left), y());
+    const double top = ReadPlacement(kPlacement[1]);
+    move(x(), Twips::ToPixels(top));
+    const double width = ReadPlacement(kPlacement[2]);
+    resize(Twips::ToPixels(width), height());
+    const double height = ReadPlacement(kPlacement[3]);
+    resize(this->width(), Twips::ToPixels(height));
+}
+
+void frmMain::StorePlacement() const {
+    if (isMinimized()) return;
+    WritePlacement("MainLeft", x());
+    WritePlacement("MainTop", y());
+    WritePlacement("MainWidth", width());
+    WritePlacement("MainHeight", height());
+}
+
+void frmMain::ChangShowByLanguage() {
+    dlgCommonDialogFilter_ = ModMsg::DataFileType.Text() + QStringLiteral(" (*.dat)|*.dat");
+    ShowStatusTexts();
+    LoadBKPic();
+    setWindowTitle(MainCaption());
+    ApplyMenuCaptions();
+    ApplyToolTips();
+}
+
+void frmMain::Change_Language() {
+    ChangShowByLanguage();
+    InitTreeView();
+}
+
+bool frmMain::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) MDIForm_Activate();
+    return QMainWindow::event(event);
+}
+
+void frmMain::MDIForm_Activate() {
+    if (Prog::CurLanguage == Prog::PreLanguage) return;
+    Prog::PreLanguage = Prog::CurLanguage;
+    Change_Language();
+    mnuCloseAll_Click();
+    ShowChannelEditor();
+    Arrange(0);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == central_ && event->type() == QEvent::Resize) MDIForm_Resize();
+    if (event->type() == QEvent::Close && qobject_cast<ChildForm*>(watched)) {
+        QPointer<QMdiSubWindow> frame = qobject_cast<QMdiSubWindow*>(static_cast<QWidget*>(watched)->parentWidget());
+        QTimer::singleShot(0, this, [this, frame] { DropEmptyFrame(frame); });
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Runs whenever the client area changes size. The radio link's reply timer is left alone:
+// a transfer keeps its time-out while the window is minimised or resized.
+void frmMain::MDIForm_Resize() {
+    Picture1->FitHeight(central_->height());
+    LoadBKPic();
+}
+
+void frmMain::LoadBKPic() {
+    const QString path = QDir(Prog::ProgramDir).filePath(QStringLiteral("PIC/BK_%1.jpg").arg(Prog::CurLanguage));
+    const QColor fill = palette().color(QPalette::Button);
+    const auto tiled = BackgroundTiler::Tile(BackgroundTiler::LoadPicture(path), frameGeometry().size(), fill);
+    mdiArea_->setBackground(tiled ? QBrush(*tiled) : palette().brush(QPalette::Dark));
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    if (!MDIForm_Unload()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+// Asks about modified data and stores the placement; false keeps the window open. Data
+// that has no file of its own is saved through the Save As dialog, and a save that fails
+// or is cancelled keeps the program running, so nothing the user meant to keep is lost.
+// (Start-up changes no system setting, so there is no decimal separator to put back.)
+bool frmMain::MDIForm_Unload() {
+    if (ModFreFile::IsDataModified()) {
+        const auto answer = MsgBox::Show(ModMsg::SaveQuestion.Text(), MsgBox::YesNoCancel + MsgBox::Exclamation);
+        if (answer == MsgBox::Cancel) return false;
+        if (answer == MsgBox::Yes) {
+            const bool saved = Prog::IsNewData ? SaveAsChosenName() : DoFileSave();
+            if (!saved) return false;
+        }
+    }
+    StorePlacement();
+    return true;
+}
+
+// Child windows ---------------------------------------------------------------------------
+
+// A frame counts while it is shown and holds an editor that has not closed itself.
+QList<QMdiSubWindow*> frmMain::OpenSubWindows() const {
+    QList<QMdiSubWindow*> open;
+    for (QMdiSubWindow* sw : mdiArea_->subWindowList()) {
+        QWidget* form = qobject_cast<ChildForm*>(sw->widget());
+        if (form && !sw->isHidden() && (sw->isMinimized() || !form->isHidden())) open << sw;
+    }
+    return open;
+}
+
+// An editor that closed itself rather than through its frame takes the frame with it.
+void frmMain::DropEmptyFrame(QMdiSubWindow* frame) {
+    if (!frame || frame->isHidden() || frame->isMinimized()) return;
+    if (frame->widget() && !frame->widget()->isHidden()) return;
+    mdiArea_->removeSubWindow(frame);
+    frame->deleteLater();
+}
+
+QMdiSubWindow* frmMain::FindSubWindow(const QString& formName) const {
+    for (QMdiSubWindow* sw : OpenSubWindows())
+        if (sw->widget()->objectName() == formName) return sw;
+    return nullptr;
+}
+
+ChildForm* frmMain::FindChildForm(const QString& formName) const {
+    QMdiSubWindow* sw = FindSubWindow(formName);
+    return sw ? static_cast<ChildForm*>(sw->widget()) : nullptr;
+}
+
+QList<ChildForm*> frmMain::ChildForms() const {
+    QList<ChildForm*> forms;
+    for (QMdiSubWindow* sw : OpenSubWindows()) forms << static_cast<ChildForm*>(sw->widget());
+    return forms;
+}
+
+void frmMain::ShowChildForm(const QString& formName) {
+    if (QMdiSubWindow* sw = FindSubWindow(formName)) {
+        mdiArea_->setActiveSubWindow(sw);
+        sw->widget()->setFocus();
+        return;
+    }
+    ChildForm* form = FormRegistry::Create(formName);
+    if (!form) return;
+    QMdiSubWindow* sw = mdiArea_->addSubWindow(form);
+    sw->setAttribute(Qt::WA_DeleteOnClose);
+    form->installEventFilter(this);
+    form->show();
+    Arrange(0);
+}
+
+void frmMain::ShowChannelEditor() { ShowChildForm(QStringLiteral("frmCommChInfo")); }
+
+void frmMain::UnloadChildForms() {
+    for (QMdiSubWindow* sw : OpenSubWindows()) sw->close();  // each frame deletes itself
+}
+
+void frmMain::Arrange(int how) {
+    if (how == 0) {
+        mdiArea_->cascadeSubWindows();
+        return;
+    }
+    QList<QMdiSubWindow*> normal, iconic;
+    for (QMdiSubWindow* sw : OpenSubWindows()) (sw->isMinimized() ? iconic : normal) << sw;
+    const QRect area = mdiArea_->viewport()->rect();
+    if (how == 1 || how == 2) {
+        const int n = static_cast<int>(normal.size());
+        for (int i = 0; i < n; ++i) {
+            normal[i]->showNormal();
+            normal[i]->setGeometry(how == 1 ? QRect(0, area.height() * i / n, area.width(), area.height() / n)
+                                            : QRect(area.width() * i / n, 0, area.width() / n, area.height()));
+        }
+    } else if (how == 3) {
+        int x = 0;
+        for (QMdiSubWindow* sw : iconic) {
+            sw->move(x, area.height() - sw->height());
+            x += sw->width();
+        }
+    }
+}

@@ -1,0 +1,110 @@
+// The File menu and the routines that put a data set in front of the user.
+#include "core/ModFreFile.h"
+#include "core/ModFun.h"
+#include "core/ProgramData.h"
+#include "core/lang/ModEnglish.h"
+#include "core/lang/ModMsg.h"
+#include "core/startup/ModInitV.h"
+#include "platform/FileDialog.h"
+#include "platform/MessageBox.h"
+#include "shell/MenuTable.h"
+#include "shell/frmMain.h"
+
+#include <QTimer>
+
+namespace {
+
+const QString kDataExtension = QStringLiteral(".dat");
+
+// The data file always ends in ".dat", so its channel file (the same name ending in "fre")
+// can never be the data file itself.
+QString WithDataExtension(const QString& path) {
+    return path.endsWith(kDataExtension, Qt::CaseInsensitive) ? path : path + kDataExtension;
+}
+
+FileDialog::Request DialogRequest(const LangText& title, const QString& filter, const QString& fileName) {
+    return {MenuTable::WithoutAccessKey(title.Text()), filter, fileName, QStringLiteral("dat")};
+}
+
+}  // namespace
+
+void frmMain::mnuFileNew_Click() {
+    if (MsgBox::Show(ModMsg::NewDataWarning.Text(), MsgBox::OKCancel + MsgBox::Exclamation) == MsgBox::OK)
+        LoadNewDoc();
+}
+
+// When the modified data cannot be saved, the open stops, so the data stays in front of
+// the user.
+void frmMain::mnuFileOpen_Click() {
+    if (ModFreFile::IsDataModified()) {
+        const auto answer = MsgBox::Show(ModMsg::SaveQuestion.Text(), MsgBox::YesNoCancel + MsgBox::Exclamation);
+        if (answer == MsgBox::Cancel) return;
+        if (answer == MsgBox::Yes && !DoFileSave()) return;
+    }
+    DoFileOpen();
+}
+
+// A refused file leaves the name of the data still in memory.
+void frmMain::DoFileOpen() {
+    const auto path = FileDialog::GetOpenFileName(DialogRequest(ModEnglish::MenuOpen, dlgCommonDialogFilter_, {}));
+    if (!path) return;
+    Prog::DataFileName2 = Prog::DataFileName;
+    Prog::DataFileName = *path;
+    UnloadChildForms();
+    if (!ModFreFile::OpenDataFile()) Prog::DataFileName = Prog::DataFileName2;
+}
+
+void frmMain::mnuFileSave_Click() {
+    if (Prog::IsNewData) {
+        SaveAsChosenName();
+        return;
+    }
+    const QString question =
+        u'"' + ModFun::GetFileTitle(Prog::DataFileName) + u'"' + ModMsg::OverwriteQuestion.Text();
+    if (MsgBox::Show(question, MsgBox::OKCancel + MsgBox::Question) == MsgBox::OK) DoFileSave();
+}
+
+void frmMain::mnuFileSaveAs_Click() { SaveAsChosenName(); }
+
+// Save As: true when the data was saved under the chosen name. A cancelled dialog changes
+// nothing; a failed save keeps the previous name, which the caption still shows.
+bool frmMain::SaveAsChosenName() {
+    const auto path =
+        FileDialog::GetSaveFileName(DialogRequest(ModEnglish::MenuSaveAs, dlgCommonDialogFilter_, Prog::DataFileName));
+    if (!path) return false;
+    const QString previous = Prog::DataFileName;
+    Prog::DataFileName = WithDataExtension(*path);
+    if (DoFileSave()) return true;
+    Prog::DataFileName = previous;
+    return false;
+}
+
+bool frmMain::DoFileSave() { return ModFreFile::SaveDataFile(); }
+
+void frmMain::mnuFilePrint_Click() {}
+
+void frmMain::mnuFileExit_Click() { close(); }
+
+void frmMain::LoadNewDoc() {
+    UnloadChildForms();
+    ModInitV::LoadInitTemplate();
+    ChangShowByLanguage();
+    ShowChannelEditor();
+    setWindowTitle(MainCaption());
+    Arrange(0);
+}
+
+void frmMain::StartShowData() {
+    UnloadChildForms();
+    ChangShowByLanguage();
+    ShowChannelEditor();
+    setWindowTitle(MainCaption());
+    Arrange(0);
+}
+
+void frmMain::LoadNewDoc_() { TimerReNew->start(); }
+
+void frmMain::TimerReNew_Timer() {
+    TimerReNew->stop();
+    LoadNewDoc();
+}
