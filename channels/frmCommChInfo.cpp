@@ -50,6 +50,9 @@ frmCommChInfo::frmCommChInfo(QWidget* parent) : ChildForm(QString::fromLatin1(kF
     connect(Combo3, &QComboBox::activated, this, [this] { Combo3_Click(); });
     for (int i = 0; i < static_cast<int>(Combo1.size()); ++i)
         connect(Combo1[static_cast<std::size_t>(i)], &QComboBox::activated, this, [this, i] { Combo1_Click(i); });
+    for (int i = 0; i < static_cast<int>(Combo8.size()); ++i)
+        connect(Combo8[static_cast<std::size_t>(i)], &QComboBox::activated, this, [this, i] { Combo8_Click(i); });
+    connect(MSFlexGrid1, &QTableWidget::currentCellChanged, this, [this] { MSFlexGrid1_EnterCell(); });
     for (QWidget* w : {static_cast<QWidget*>(Combo2), static_cast<QWidget*>(Combo6)}) w->installEventFilter(this);
     for (QComboBox* list : Combo1) list->installEventFilter(this);
     for (QComboBox* list : Combo8) list->installEventFilter(this);
@@ -57,9 +60,11 @@ frmCommChInfo::frmCommChInfo(QWidget* parent) : ChildForm(QString::fromLatin1(kF
 }
 
 frmCommChInfo::~frmCommChInfo() {
+    MSFlexGrid1->disconnect(this);  // the grid goes after this part of the window
     if (!loaded_) return;
     loaded_ = false;
     ChannelGlobals::ChInfoShown = 0;
+    ChannelGlobals::RevalidateShownMode = nullptr;
     // Destroyed without being closed (with its parent): an open edit still counts. The
     // widgets are left alone, as the windows around them are going.
     QLineEdit* box = EditorOfColumn(GridState_.Col);
@@ -70,6 +75,7 @@ frmCommChInfo::~frmCommChInfo() {
 }
 
 void frmCommChInfo::Form_Load() {
+    EditorReady_ = -1;  // what the filling below gives back when it ends
     Trap("frmCommChInfo_Form_Load", [this] {
         EditorReadyScope filling(EditorReady_);
         InitShowGrid();
@@ -84,6 +90,7 @@ void frmCommChInfo::Form_Load() {
         Windows().SetMainCaption();
     });
     ChannelGlobals::ChInfoShown = -1;
+    ChannelGlobals::RevalidateShownMode = [this] { RevalidateShownMode(); };
     loaded_ = true;
 }
 
@@ -92,6 +99,7 @@ void frmCommChInfo::Form_Unload() {
     Trap("frmCommChInfo_Form_Unload", [this] { ValidateControls(); });
     loaded_ = false;
     ChannelGlobals::ChInfoShown = 0;
+    ChannelGlobals::RevalidateShownMode = nullptr;
 }
 
 void frmCommChInfo::closeEvent(QCloseEvent* event) {
@@ -171,11 +179,14 @@ void frmCommChInfo::SetGridData() {
     const int row = curChRow >= 1 && curChRow <= GridRows() ? curChRow : 1;
     SetGridCurrent(row, GridCol() >= 1 ? GridCol() : 1);
     GridState_.Row = static_cast<int16>(row);
+    ShowChIfoDataOther();  // the panel of that row, also when the current cell did not move
 }
 
+// Shows a channel in its grid row and, when that row is current, in the option panel.
 void frmCommChInfo::ShowChIfoData(const ChannelRecord& rec, int row) {
     SetCellText(row, 1, ModShowFreFun::ShowFre(rec.Freq.ToQString()));
     SetCellText(row, 2, ModShowFreFun::ShowFre(rec.InitFreq.ToQString()));
+    if (row == GridRow()) ShowPanel(rec);
 }
 
 void frmCommChInfo::reShowGrid(int row) {
@@ -198,6 +209,7 @@ void frmCommChInfo::reShowGrid(int row) {
         SetCellText(row, 2, QString());
         Text1->clear();
         Text2->clear();
+        if (row == GridRow()) Frame2->hide();  // the panel showed the channel that went
     });
 }
 

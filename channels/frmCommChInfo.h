@@ -8,6 +8,7 @@
 // window is loaded ChannelGlobals::ChInfoShown is -1, and the channel-list logic asks the
 // window services to re-show rows (reShowGrid) and references (InitValidComboList,
 // ShowValidComboText) through the main window.
+#include "channels/ModChOption.h"
 #include "core/Records.h"
 #include "shell/ChildForm.h"
 
@@ -38,6 +39,12 @@ public:
     void InitValidComboList() override;    // channel lists of the per-group row
     void ShowValidComboText() override;    // the stored references in those lists
     void ValidateControls() override;      // commits an open cell edit
+    bool HasShowRB() const override { return true; }
+    void ShowRB() override;                // the roger-beep list after the sets changed
+
+    // The current channel's mode list again after the allowed modes changed; a mode that
+    // is no longer allowed moves to the first allowed one.
+    void RevalidateShownMode();
 
     void ReShowChInfoByLanguage();
     void SetGridData();
@@ -66,17 +73,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Holds EditorReady at 0 while the window fills its own controls and sets it to -1 when
-    // the filling ends, however it ends.
+    // Holds EditorReady at 0 while the window fills its own controls and gives it back the
+    // value it had when the filling ends, however it ends; fills nested in a fill therefore
+    // leave it at 0 until the outer one ends.
     class EditorReadyScope {
     public:
-        explicit EditorReadyScope(int16& flag) : flag_(flag) { flag_ = 0; }
-        ~EditorReadyScope() { flag_ = -1; }
+        explicit EditorReadyScope(int16& flag) : flag_(flag), saved_(flag) { flag_ = 0; }
+        ~EditorReadyScope() { flag_ = saved_; }
         EditorReadyScope(const EditorReadyScope&) = delete;
         EditorReadyScope& operator=(const EditorReadyScope&) = delete;
 
     private:
         int16& flag_;
+        int16 saved_;
     };
 
     // Layout and captions (frmCommChInfoLayout.cpp)
@@ -113,6 +122,18 @@ private:
     bool IsEditOpen() const;
     void SaveShowGridData();
     bool Text_KeyPress(QLineEdit* box, QKeyEvent* key);
+
+    // Option panel (frmCommChInfoPanel.cpp)
+    ChannelRecord* CurrentChannel() const;  // the channel of the grid's current row, if any
+    void MSFlexGrid1_EnterCell();
+    void ShowChIfoDataOther();
+    void ShowPanel(const ChannelRecord& rec);
+    void FillPanel(const ChannelRecord& rec);
+    void ShowToneLists(QComboBox* all, QComboBox* kind, QComboBox* ctc, QComboBox* dcs, const ModChOption::ToneView& view);
+    void Combo8_Click(int index);
+    void ApplyOptionEnable();
+    void SetOptionEnable(int sel);
+    void FillRogerList();
 
     // Mode, group, work group and the per-group row (frmCommChInfoGroups.cpp)
     void Combo2_Click();

@@ -119,12 +119,12 @@ void frmCommChInfo::ShowGroupSetItems(int group) {
     }
 }
 
-// Shows the group's flag in the group switch, which then acts as if chosen.
+// Shows the group's flag in the group switch ("Off" for anything but 1). Showing stores
+// nothing: a flag from a file, or every group off, stays as it is until the user chooses.
 void frmCommChInfo::ShowGroupValid(int mode, int group) {
     if (group < 1 || group > kOptGroupCount) return;
     const int valid = PerGroupAt(Prog::RadioData.OptFeatures.GroupValid, mode, group);
     Combo1[6]->setCurrentIndex(valid == 1 ? 1 : 0);
-    Combo1_Click(6);
 }
 
 void frmCommChInfo::InitValidComboList() {

@@ -26,6 +26,7 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidthTw = 11745, kClientHeightTw = 9255;
 constexpr int kListHeightTw = 345;
 constexpr int kLabelGapTw = 100;  // between a label's right edge and its control
+constexpr int kFrame1HeightTw = 6255;
 
 // The grid: header row 510, row-label column 500, data columns 1260 each; data rows of
 // 270 twips, 16 of them in view.
@@ -57,15 +58,6 @@ void SetItems(QComboBox* list, const QStringList& items) {
     list->clear();
     list->addItems(items);
     list->setCurrentIndex(index < list->count() ? index : -1);
-}
-
-// A roger-beep set counts when it repeats and has at least one tone of some length.
-bool IsValidRBSet(int n) {
-    const RBToneSet& set = Prog::RadioData.ToneTips[static_cast<std::size_t>(n)];
-    if (set.RepeatTimes <= 0) return false;
-    for (int k = 1; k <= kRBToneCount; ++k)
-        if (set.Tone[static_cast<std::size_t>(k)].ToneLen > 0) return true;
-    return false;
 }
 
 // Places label so that its right edge lies kLabelGapTw left of control, centred on it.
@@ -114,7 +106,7 @@ void frmCommChInfo::BuildSelectors() {
     Combo3 = MakeList(Frame3, QStringLiteral("Combo3"), 3360, 405, 1215);
     Frame1 = new QGroupBox(Frame3);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(TwRect(120, 960, 11415, 6255));
+    Frame1->setGeometry(TwRect(120, 960, 11415, kFrame1HeightTw));
 }
 
 void frmCommChInfo::BuildGroupRow() {
@@ -166,7 +158,9 @@ void frmCommChInfo::BuildGrid() {
 void frmCommChInfo::BuildOptionPanel() {
     Frame2 = new QGroupBox(Frame1);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(TwRect(7680, 240, 3615, 6375));
+    // Designed 6375 high, which runs past the bottom of Frame1 (6255) and loses the
+    // panel's lower border; it ends a little above Frame1's instead.
+    Frame2->setGeometry(TwRect(7680, 240, 3615, kFrame1HeightTw - 240 - 120));
     // List index, design top and the label beside it (-1: none).
     struct Place {
         int index, top, label;
@@ -277,11 +271,7 @@ void frmCommChInfo::SetPanelLists() {
     for (int i : {2, 3, 4, 5, 6, 9}) SetItems(Combo8[static_cast<std::size_t>(i)], ModEnglishPrint::OnOffText.Items());
     SetItems(Combo8[7], CI::ShiftList.Items());
     SetItems(Combo8[10], ModEnglishPrint::DelAddText.Items());
-    QStringList roger = {ModEnglishPrint::OnOffText.Item(0)};
-    for (int n = 1; n <= kRBSetCount; ++n)
-        if (IsValidRBSet(n)) roger << QString::number(n);
-    Combo8[11]->clear();
-    Combo8[11]->addItems(roger);
+    FillRogerList();
 }
 
 void frmCommChInfo::PlaceLabels() {

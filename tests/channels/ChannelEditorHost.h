@@ -8,6 +8,7 @@
 #include "core/ProgramData.h"
 #include "core/WindowServices.h"
 #include "core/lang/ModEnglishPrint.h"
+#include "shell/ChildForm.h"
 #include "shell/FormRegistry.h"
 
 #include <QMainWindow>
@@ -61,6 +62,12 @@ public:
     void ReShowGrid(int row) override {
         calls << QStringLiteral("ReShowGrid %1").arg(row);
         if (frmCommChInfo* form = Form()) form->reShowGrid(row);
+    }
+    // As the main window does: ShowRB on every loaded child that has it.
+    void RefreshRBUse() override {
+        calls << QStringLiteral("RefreshRBUse");
+        for (QMdiSubWindow* sub : area->subWindowList())
+            if (auto* child = qobject_cast<ChildForm*>(sub->widget()); child && child->HasShowRB()) child->ShowRB();
     }
     void RefreshChannelRefs() override {
         calls << QStringLiteral("RefreshChannelRefs");
