@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QThread>
 
+#include <random>
+
 namespace LinkTest {
 
 void EnsureApp() {
@@ -39,6 +41,16 @@ QByteArray WorkingData() {
             for (int group = 1; group <= kGroupCount; ++group)
                 bytes += DataFileCodec::EncodeChannelRecord(Prog::ChInfo(mode, slot, group));
     return bytes + Prog::DataFileName.toUtf8() + QByteArray::number(Prog::IsNewData);
+}
+
+QByteArray Transferred() { return QByteArray(reinterpret_cast<const char*>(Link::RadioImage.data()), 0x6600); }
+
+QByteArray RandomImage(unsigned seed) {
+    std::mt19937 gen(seed);
+    std::uniform_int_distribution<int> byte(0, 255);
+    QByteArray image(0x6600, '\0');
+    for (char& b : image) b = static_cast<char>(byte(gen));
+    return image;
 }
 
 RadioEmulatorFaults DropReplies(std::initializer_list<int> numbers) {
@@ -123,6 +135,24 @@ QStringList LinkFixture::CallsOf(const QString& prefix) const {
     QStringList out;
     for (const QString& c : windows.calls)
         if (c.startsWith(prefix)) out << c;
+    return out;
+}
+
+}  // namespace LinkTest
+
+namespace LinkTest {
+
+QList<int> LinkFixture::ProgressShown() const {
+    QList<int> out;
+    for (const QString& c : CallsOf(QStringLiteral("SetProgressValue ")))
+        out << c.section(QLatin1Char(' '), 1, 1).toInt();
+    return out;
+}
+
+QStringList LinkFixture::CallsBesideProgress() const {
+    QStringList out;
+    for (const QString& c : windows.calls)
+        if (!c.startsWith(QLatin1String("SetProgress"))) out << c;
     return out;
 }
 

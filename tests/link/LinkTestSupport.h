@@ -31,6 +31,11 @@ void Spin(int ms);
 // The working data (records, channel table, data name) as bytes, to see whether it changed.
 QByteArray WorkingData();
 
+// Addresses 0x0000..0x65FF of RadioImage: what travels over the wire.
+QByteArray Transferred();
+// 0x6600 random bytes.
+QByteArray RandomImage(unsigned seed);
+
 // Faults that drop the replies numbered (1 = the first reply the radio makes).
 RadioEmulatorFaults DropReplies(std::initializer_list<int> numbers);
 
@@ -70,6 +75,9 @@ protected:
     int CountFrames(const QByteArray& head) const;
     // Window calls and boxes that start with prefix, in order.
     QStringList CallsOf(const QString& prefix) const;
+    // The percentages shown, in order, and every other window call and box.
+    QList<int> ProgressShown() const;
+    QStringList CallsBesideProgress() const;
 
     std::unique_ptr<CoreTestEnv> env;
     FakeWindowServices windows;

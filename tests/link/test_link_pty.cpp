@@ -4,7 +4,7 @@
 
 #include "platform/serial/ComPorts.h"
 #include "platform/serial/MSComm.h"
-#include "tests/link/RandomData.h"
+#include "tests/link/ImageTestSupport.h"
 #include "tests/support/emulator/RadioEmulatorPty.h"
 
 #include <QTimer>
@@ -12,8 +12,6 @@
 namespace {
 
 using namespace LinkTest;
-
-QByteArray Transferred() { return QByteArray(reinterpret_cast<const char*>(Link::RadioImage.data()), 0x6600); }
 
 class PtyTransferTest : public LinkFixture {
 protected:
@@ -37,9 +35,7 @@ protected:
 };
 
 TEST_F(PtyTransferTest, ReadGivesTheRadioImage) {
-    ImageTest::Rng r(9);
-    QByteArray image(0x6600, '\0');
-    for (char& b : image) b = static_cast<char>(r.B8(0, 255));
+    const QByteArray image = RandomImage(9);
     radio.SetImage(image);
     ASSERT_TRUE(Transfer(1));
     EXPECT_EQ(Transferred(), image);

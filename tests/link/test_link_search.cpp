@@ -93,7 +93,7 @@ TEST_F(SearchTest, TriesEveryCandidateUntilTheRightModelAnswersThenGoesOnWithThe
 
     EXPECT_EQ(radio.GetCounters().programFrames, 1);
     EXPECT_EQ(radio.GetCounters().identRequests, 1);  // the search's; the read goes on from there
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(Link::RadioImage.data()), 0x6600), radio.Image());
+    EXPECT_EQ(Transferred(), radio.Image());
     EXPECT_EQ(boxes.prompts(), QStringList{QStringLiteral("Read Data Completed.")});
     // The search's own handshakes are not logged; everything from the identity request on is.
     EXPECT_TRUE(LogLines().filter(QStringLiteral("50524F4752414D")).isEmpty());

@@ -23,8 +23,6 @@ const QString kProgram = QStringLiteral("50524F4752414D");
 // (counted from 1) is reply k + 2.
 constexpr int BlockReply(int block) { return block + 2; }
 
-QByteArray Transferred() { return QByteArray(reinterpret_cast<const char*>(Link::RadioImage.data()), 0x6600); }
-
 class TimeoutTest : public LinkFixture {
 protected:
     void SetUp() override {
@@ -33,18 +31,6 @@ protected:
     }
     int LoggedSends(const QString& hex) const {
         return static_cast<int>(LogLines().filter(QStringLiteral("发送数据: ") + hex + QLatin1Char('"')).size());
-    }
-    QList<int> ProgressShown() const {
-        QList<int> out;
-        for (const QString& c : CallsOf(QStringLiteral("SetProgressValue ")))
-            out << c.section(QLatin1Char(' '), 1, 1).toInt();
-        return out;
-    }
-    QStringList NonProgressCalls() const {
-        QStringList out;
-        for (const QString& c : windows.calls)
-            if (!c.startsWith(QLatin1String("SetProgress"))) out << c;
-        return out;
     }
     // Frames seen from the first one equal to hex on.
     QStringList FramesFrom(const QString& hex) const {
@@ -144,10 +130,7 @@ TEST_F(TimeoutTest, ABlockTimeOutAsksAtOnceAndOkStartsTheReadAgain) {
 }
 
 TEST_F(TimeoutTest, ACancelledReadLeavesTheWorkingDataAsItWas) {
-    const QByteArray image = [] {
-        QByteArray i(0x6600, '\x42');
-        return i;
-    }();
+    const QByteArray image(0x6600, '\x42');
     radio.SetImage(image);
     radio.SetFaults(DropReplies({BlockReply(100)}));
     Prog::RadioData.OptFeatures.MicGain = 9;
@@ -156,7 +139,7 @@ TEST_F(TimeoutTest, ACancelledReadLeavesTheWorkingDataAsItWas) {
     boxes.Answer(MsgBox::Cancel);
     ASSERT_TRUE(Transfer(1));
     EXPECT_EQ(WorkingData(), before);
-    EXPECT_EQ(NonProgressCalls(), (QStringList{"Box " + kRetry, "UnloadProgressWindow"}));
+    EXPECT_EQ(CallsBesideProgress(), (QStringList{"Box " + kRetry, "UnloadProgressWindow"}));
     EXPECT_EQ(boxes.shown().size(), 1u);
     // The image holds the blocks read so far over the cleared fill.
     EXPECT_EQ(Transferred().left(0x0630), image.left(0x0630));
@@ -224,7 +207,7 @@ TEST_F(TimeoutTest, AnUnacknowledgedEndAfterARejectedRadioEndsTheTransfer) {
     radio.SetModel("ZR7310X");
     ASSERT_TRUE(Transfer(1));
     EXPECT_EQ(frames, (QStringList{kProgram, "02", "454E44"}));
-    EXPECT_EQ(NonProgressCalls(), (QStringList{"UnloadProgressWindow", "Box Model type is wrong."}));
+    EXPECT_EQ(CallsBesideProgress(), (QStringList{"UnloadProgressWindow", "Box Model type is wrong."}));
 }
 
 TEST_F(TimeoutTest, AReplyArrivingWhileTheQuestionIsUpIsNotActedOn) {
@@ -281,7 +264,7 @@ TEST_F(TimeoutTest, APortLostMidTransferEndsItOnceAndSaysSo) {
         const QByteArray before = WorkingData();
         ASSERT_TRUE(Transfer(type));
         Spin(150);  // a second report would show here
-        EXPECT_EQ(NonProgressCalls(), (QStringList{"UnloadProgressWindow", "Box " + kPortError}));
+        EXPECT_EQ(CallsBesideProgress(), (QStringList{"UnloadProgressWindow", "Box " + kPortError}));
         EXPECT_EQ(boxes.shown().size(), 1u);
         EXPECT_EQ(WorkingData(), before);
         EXPECT_FALSE(ModComm::MSComm1().PortOpen());
@@ -302,7 +285,7 @@ TEST_F(TimeoutTest, APortLostWhileTheQuestionIsUpEndsWhenItIsAnswered) {
     ASSERT_TRUE(Transfer(1));
     EXPECT_EQ(frames.size(), framesWhenAsked);  // OK did not start again on a dead port
     EXPECT_EQ(boxes.prompts(), (QStringList{kRetry, kPortError}));
-    EXPECT_EQ(NonProgressCalls().last(), "Box " + kPortError);
+    EXPECT_EQ(CallsBesideProgress().last(), "Box " + kPortError);
 }
 
 TEST_F(TimeoutTest, APortLostBeforeTheFirstFrameEndsAtTheFirstTimeOut) {
@@ -336,7 +319,7 @@ TEST_F(GroupWriteTest, WritesAnyRadioAndEndsAfterTheFirstWhenNoCountIsGiven) {
     StartGroupWrite();
     ASSERT_TRUE(RunToEnd());
     EXPECT_EQ(radio.GetCounters().blocksWritten, 1632);
-    EXPECT_EQ(NonProgressCalls(), (QStringList{"UnloadProgressWindow group", "Box " + kWriteDone}));
+    EXPECT_EQ(CallsBesideProgress(), (QStringList{"UnloadProgressWindow group", "Box " + kWriteDone}));
     EXPECT_EQ(CallsOf("SetProgressValue").first(), QStringLiteral("SetProgressValue 1 group"));
     EXPECT_EQ(Prog::MultiWrite, 0);
     EXPECT_EQ(Link::RadiosDone, 1);
@@ -365,7 +348,7 @@ TEST_F(GroupWriteTest, CancelAtABlockTimeOutClosesTheGroupWindow) {
     boxes.Answer(MsgBox::Cancel);
     StartGroupWrite();
     ASSERT_TRUE(RunToEnd());
-    EXPECT_EQ(NonProgressCalls(), (QStringList{"Box " + kRetry, "UnloadProgressWindow group"}));
+    EXPECT_EQ(CallsBesideProgress(), (QStringList{"Box " + kRetry, "UnloadProgressWindow group"}));
     EXPECT_EQ(Prog::MultiWrite, 0);
 }
 

@@ -16,17 +16,6 @@ const QString kReadDone = QStringLiteral("Read Data Completed.");
 const QString kWriteDone = QStringLiteral("Write Data Completed.");
 const QString kModelWrong = QStringLiteral("Model type is wrong.");
 
-QByteArray Transferred(const Link::Image& image) {
-    return QByteArray(reinterpret_cast<const char*>(image.data()), 0x6600);
-}
-
-QByteArray RandomImage(unsigned seed) {
-    ImageTest::Rng r(seed);
-    QByteArray image(0x6600, '\0');
-    for (char& b : image) b = static_cast<char>(r.B8(0, 255));
-    return image;
-}
-
 // The start-up data with one channel of our own: HF group C, channel 7 at 28.7654 MHz.
 void LoadWorkingData() {
     Prog::RadioData = DataFileRec{};
@@ -37,22 +26,7 @@ void LoadWorkingData() {
     ImageTest::AddChannel(0, 3, 7, "28765400");
 }
 
-class TransferTest : public LinkFixture {
-protected:
-    // Progress values shown, in order, and the other window calls and boxes.
-    QList<int> ProgressShown() const {
-        QList<int> out;
-        for (const QString& c : CallsOf(QStringLiteral("SetProgressValue ")))
-            out << c.section(QLatin1Char(' '), 1, 1).toInt();
-        return out;
-    }
-    QStringList OtherCalls() const {
-        QStringList out;
-        for (const QString& c : windows.calls)
-            if (!c.startsWith(QLatin1String("SetProgressValue"))) out << c;
-        return out;
-    }
-};
+class TransferTest : public LinkFixture {};
 
 QList<int> OneToHundred() {
     QList<int> out;
@@ -64,7 +38,7 @@ TEST_F(TransferTest, ReadFillsTheImageAndTakesItOverAsNewData) {
     LoadWorkingData();
     ModComm::InitImage();
     ModCommFun::PackImage();
-    QByteArray image = Transferred(Link::RadioImage);
+    QByteArray image = Transferred();
     image[0x4EC0] = 0x33;  // bytes the program neither packs nor unpacks come in as they are
     image[0x65FF] = 0x5A;
     radio.SetImage(image);
@@ -73,7 +47,7 @@ TEST_F(TransferTest, ReadFillsTheImageAndTakesItOverAsNewData) {
     Link::RadioImage.fill(0);
 
     ASSERT_TRUE(Transfer(1));
-    EXPECT_EQ(Transferred(Link::RadioImage), image);
+    EXPECT_EQ(Transferred(), image);
     EXPECT_EQ(Link::RadioImage[0x6600], 0);
     const auto counters = radio.GetCounters();
     EXPECT_EQ(counters.programFrames, 1);
@@ -90,7 +64,7 @@ TEST_F(TransferTest, ReadFillsTheImageAndTakesItOverAsNewData) {
     EXPECT_EQ(Prog::DataFileName, QStringLiteral("new.dat"));
     EXPECT_EQ(Prog::IsNewData, -1);
     EXPECT_EQ(ProgressShown(), OneToHundred());
-    EXPECT_EQ(OtherCalls(), (QStringList{"UnloadProgressWindow", "UnloadChildForms", "SetMainCaption", "ChangeLanguage",
+    EXPECT_EQ(CallsBesideProgress(), (QStringList{"UnloadProgressWindow", "UnloadChildForms", "SetMainCaption", "ChangeLanguage",
                                          "ShowChannelEditor", "Arrange 0", "Box " + kReadDone}));
     EXPECT_EQ(boxes.unscriptedCount(), 1);  // the completion message, OK only
     EXPECT_EQ(boxes.shown()[0].style, 0);
@@ -106,7 +80,7 @@ TEST_F(TransferTest, WriteLeavesThePackedWorkingDataInTheRadio) {
 
     ASSERT_TRUE(Transfer(2));
     const QByteArray written = radio.Image();
-    EXPECT_EQ(written, Transferred(Link::RadioImage));
+    EXPECT_EQ(written, Transferred());
     EXPECT_EQ(radio.GetCounters().blocksWritten, 1632);
     // HF group C, channel 7: slot (2 * 60 + 6) * 16; presence of channels 1, 7 and M1..M6
     EXPECT_EQ(written.mid(0x07E0, 3), QByteArray::fromHex("547628"));
@@ -118,7 +92,7 @@ TEST_F(TransferTest, WriteLeavesThePackedWorkingDataInTheRadio) {
     EXPECT_TRUE(FramesSeen()[2].startsWith(QLatin1String("57000010")));
     EXPECT_EQ(FramesSeen().last(), QStringLiteral("454E44"));
     EXPECT_EQ(ProgressShown(), OneToHundred());
-    EXPECT_EQ(OtherCalls(), (QStringList{"UnloadProgressWindow", "Box " + kWriteDone}));
+    EXPECT_EQ(CallsBesideProgress(), (QStringList{"UnloadProgressWindow", "Box " + kWriteDone}));
     EXPECT_EQ(Prog::CommType, 0);
 }
 
@@ -131,7 +105,7 @@ TEST_F(TransferTest, AWriteAfterAReadSendsTheUnpackedBytesBackAsRead) {
     const QByteArray written = radio.Image();
     for (int at : {0x636A, 0x637F, 0x6386, 0x63FF, 0x643C, 0x643F, 0x6500, 0x6529, 0x657F, 0x658A, 0x6595, 0x65FF})
         EXPECT_EQ(written[at], original[at]) << at;
-    EXPECT_EQ(written, Transferred(Link::RadioImage));
+    EXPECT_EQ(written, Transferred());
 }
 
 TEST_F(TransferTest, TheLogHasOneLinePerFrameAndPerReply) {
@@ -235,14 +209,6 @@ TEST_F(TransferTest, TheRadioInformationReadEndsWithTheHandshake) {
     ASSERT_TRUE(RunToEnd());
     EXPECT_TRUE(boxes.shown().empty());
     EXPECT_FALSE(ModComm::MSComm1().PortOpen());
-}
-
-TEST_F(TransferTest, ATickWhileIdleOnlyStopsTheTimer) {
-    ASSERT_TRUE(Transfer(1));
-    windows.calls.clear();
-    ModComm::WaitTimer_Timer();  // a tick while idle only stops the timer
-    EXPECT_TRUE(windows.calls.isEmpty());
-    EXPECT_EQ(Prog::CommType, 0);
 }
 
 }  // namespace
