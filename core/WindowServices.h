@@ -27,6 +27,18 @@ public:
 
     // The main window's serial port (closed before handing over to another program version)
     virtual void CloseCommPort() {}
+
+    // Progress windows of a radio transfer: FrmProgress for a single read or write,
+    // frmMProgress (groupWrite) for a group write. The transfer commands show them; the
+    // radio link fills and closes them.
+    // Percentage bar := percent and its label := percent & "%" (FrmProgress only while visible).
+    virtual void SetProgressValue(int percent, bool groupWrite) {}
+    virtual void SetProgressRadio(int radiosDone) {}             // frmMProgress: radio bar and label
+    virtual void SetProgressCaption(const QString& caption) {}   // FrmProgress's window caption
+    virtual void UnloadProgressWindow(bool groupWrite) {}
+
+    // Status bar of the main window (panel 1..3)
+    virtual void SetStatusPanelText(int panel, const QString& text) {}
 };
 
 // The registered implementation (never null).

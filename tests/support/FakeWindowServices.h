@@ -25,4 +25,15 @@ public:
     void RefreshChannelRefs() override { calls << QStringLiteral("RefreshChannelRefs"); }
     void RefreshRBUse() override { calls << QStringLiteral("RefreshRBUse"); }
     void CloseCommPort() override { calls << QStringLiteral("CloseCommPort"); }
+    void SetProgressValue(int percent, bool group) override {
+        calls << QStringLiteral("SetProgressValue %1%2").arg(percent).arg(group ? QStringLiteral(" group") : QString());
+    }
+    void SetProgressRadio(int radiosDone) override { calls << QStringLiteral("SetProgressRadio %1").arg(radiosDone); }
+    void SetProgressCaption(const QString& caption) override { calls << QStringLiteral("SetProgressCaption ") + caption; }
+    void UnloadProgressWindow(bool group) override {
+        calls << (group ? QStringLiteral("UnloadProgressWindow group") : QStringLiteral("UnloadProgressWindow"));
+    }
+    void SetStatusPanelText(int panel, const QString& text) override {
+        calls << QStringLiteral("SetStatusPanelText %1 ").arg(panel) + text;
+    }
 };

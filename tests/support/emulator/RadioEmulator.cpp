@@ -38,9 +38,7 @@ int MatchWord(const QByteArray& buffer, const QByteArray& word) {
 RadioEmulator::RadioEmulator(QObject* parent) : QObject(parent), image_(DefaultImage()) {
     steady_.start();
     clock_ = [this] { return steady_.nsecsElapsed(); };
-    sendTimer_.setSingleShot(true);
-    sendTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&sendTimer_, &QTimer::timeout, this, &RadioEmulator::SendDue);
+    connect(&sendTimer_, &NsTimer::timeout, this, &RadioEmulator::SendDue);
 }
 
 RadioEmulator::~RadioEmulator() {
@@ -126,7 +124,7 @@ void RadioEmulator::Detach() {
     writer_ = nullptr;
     ownPort_.reset();
     out_.clear();
-    sendTimer_.stop();
+    sendTimer_.Stop();
 }
 
 void RadioEmulator::Receive(const QByteArray& data) {
@@ -269,7 +267,7 @@ void RadioEmulator::Queue(const QByteArray& reply, int splitAt) {
 }
 
 void RadioEmulator::SendDue() {
-    sendTimer_.stop();
+    sendTimer_.Stop();
     const qint64 now = Now();
     QByteArray chunk;
     while (!out_.empty() && out_.front().due <= now) {
@@ -283,5 +281,5 @@ void RadioEmulator::SendDue() {
     }
     if (out_.empty()) return;
     const qint64 waitNs = out_.front().due - now;
-    sendTimer_.start(static_cast<int>((waitNs + 999999) / 1000000));
+    sendTimer_.Start(waitNs);
 }

@@ -22,7 +22,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QSet>
-#include <QTimer>
+#include "tests/support/emulator/NsTimer.h"
 
 #include <deque>
 #include <functional>
@@ -151,7 +151,7 @@ private:
     std::deque<OutByte> out_;
     QElapsedTimer steady_;
     std::function<qint64()> clock_;
-    QTimer sendTimer_;
+    NsTimer sendTimer_;
 
     std::function<void(const QByteArray&)> writer_;
     std::unique_ptr<InProcessSerialBackend> ownPort_;

@@ -1,0 +1,32 @@
+#pragma once
+// Shared by the link's own modules only: the reply time-out switch, opening the port with
+// given values, the link's questions, and the end of a transfer whose port has gone.
+#include "platform/MessageBox.h"
+
+#include <QString>
+
+namespace ModComm::Internal {
+
+void WaitTimerOn();   // (re)starts the reply time-out
+void WaitTimerOff();
+
+// Closes MSComm1 if open, then opens port with the handshaking and "9600,N,8," & stopBits,
+// binary input, whole buffer, threshold 1. False at the first step the control refuses.
+bool OpenPort(int port, int handshaking, int stopBits);
+
+// A question of the link. While it is up, replies are logged and dropped and a lost port
+// only leaves a mark: the answer decides what happens next.
+MsgBox::Result Ask(const QString& prompt, int style);
+bool IsAsking();
+
+// Set when MSComm1 reported its port gone; cleared by opening the port again.
+void SetPortLost(bool lost);
+bool PortLost();
+
+// To be called when an answer comes back: true when the transfer is over (ended
+// meanwhile, or ended now because its port is closed); the caller then stops.
+bool EndIfTransferGone();
+// Ends the running transfer whose port is closed, telling the user when it was lost.
+void EndForClosedPort();
+
+}  // namespace ModComm::Internal

@@ -1,0 +1,91 @@
+#pragma once
+// A transfer test bench: a fresh installation tree, the radio emulator on an in-process
+// line behind COM kCom, scripted message boxes and fake window services whose calls and
+// boxes land on one time line, and the log clock fixed.
+#include "core/ProgramData.h"
+#include "link/LinkData.h"
+#include "link/ModComm.h"
+#include "platform/serial/InProcessSerialBackend.h"
+#include "tests/core/CoreTestEnv.h"
+#include "tests/support/FakeWindowServices.h"
+#include "tests/support/ScriptedMessageBoxes.h"
+#include "tests/support/emulator/RadioEmulator.h"
+
+#include <QDateTime>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace LinkTest {
+
+constexpr int kCom = 5;
+
+void EnsureApp();
+// Runs the event loop until done() holds or about timeoutMs have passed; returns done().
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000);
+void Spin(int ms);
+
+// The working data (records, channel table, data name) as bytes, to see whether it changed.
+QByteArray WorkingData();
+
+// Addresses 0x0000..0x65FF of RadioImage: what travels over the wire.
+QByteArray Transferred();
+// 0x6600 random bytes.
+QByteArray RandomImage(unsigned seed);
+
+// Faults that drop the replies numbered (1 = the first reply the radio makes).
+RadioEmulatorFaults DropReplies(std::initializer_list<int> numbers);
+
+// The moment every log line of these tests carries: 8 December 2026, 09:05:03.
+QDateTime FixedNow();
+
+// Boxes go to the script; each is also put on the window services' time line as
+// "Box <prompt>". An optional hook runs inside the box, as a modal box's own event loop
+// would let events run.
+class TimelineBoxes final : public MsgBox::Backend {
+public:
+    TimelineBoxes(ScriptedMessageBoxes& script, FakeWindowServices& windows);
+    ~TimelineBoxes() override;
+    MsgBox::Result Show(const QString& prompt, int style, const QString& title) override;
+    std::function<void()> whileShown;
+
+private:
+    ScriptedMessageBoxes& script_;
+    FakeWindowServices& windows_;
+};
+
+class LinkFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // What a transfer command and its progress window do: open, fill, start.
+    void StartTransfer(int16 commType);
+    // Runs until the link is idle again.
+    bool RunToEnd(int timeoutMs = 60000);
+    // Starts and runs a whole transfer.
+    bool Transfer(int16 commType);
+
+    QStringList LogLines() const;
+    // Frames the radio saw, as hex texts ("PROGRAM" gives 50524F4752414D).
+    QStringList FramesSeen() const { return frames; }
+    int CountFrames(const QByteArray& head) const;
+    // Window calls and boxes that start with prefix, in order.
+    QStringList CallsOf(const QString& prefix) const;
+    // The percentages shown, in order, and every other window call and box.
+    QList<int> ProgressShown() const;
+    QStringList CallsBesideProgress() const;
+
+    std::unique_ptr<CoreTestEnv> env;
+    FakeWindowServices windows;
+    ScriptedMessageBoxes boxes;
+    TimelineBoxes timeline{boxes, windows};
+    InProcessSerialLine line;
+    RadioEmulator radio;
+    QStringList frames;
+};
+
+}  // namespace LinkTest
