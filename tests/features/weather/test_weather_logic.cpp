@@ -220,39 +220,4 @@ TEST_F(WeatherData, CommitsOutsideTheTableStoreNothing) {
     EXPECT_TRUE(d == before);
 }
 
-TEST(WeatherEdits, ListChoicesStoreTheirPosition) {
-    TVChannelRec ch = Channel(1, 162.55, 0, 1, 0);
-    EXPECT_TRUE(StoreListChoice(ch, 2, 1));
-    EXPECT_TRUE(StoreListChoice(ch, 3, 0));
-    EXPECT_TRUE(StoreListChoice(ch, 4, 1));
-    EXPECT_EQ(ch, Channel(1, 162.55, 1, 0, 1));
-    for (const auto& [col, index] : {std::pair{4, -1}, {3, -1}, {1, 0}, {0, 1}, {5, 1}}) EXPECT_FALSE(StoreListChoice(ch, col, index));
-    EXPECT_EQ(ch, Channel(1, 162.55, 1, 0, 1));
-}
-
-// ---- Settings ----
-
-TEST_F(WeatherData, SettingsListsStoreTheirPositionAndShowOnlyWhatTheyHold) {
-    const struct {
-        WxSetting setting;
-        int16* field;
-        int count;
-    } fields[] = {
-        {WxSetting::Alert, &d.OptFeatures.WxAlert, 2},   {WxSetting::ScanState, &d.OptFeatures.WxScanState, 2},
-        {WxSetting::Vfo, &d.OptFeatures.WxVfo, 2},       {WxSetting::Display, &d.OptFeatures.WxDisplay, 2},
-        {WxSetting::Sql, &d.WxSql, 10},
-    };
-    for (const auto& f : fields) {
-        EXPECT_EQ(&SettingField(d, f.setting), f.field);
-        EXPECT_EQ(SettingItemCount(f.setting), f.count);
-        EXPECT_TRUE(StoreSetting(d, f.setting, f.count - 1));
-        EXPECT_EQ(*f.field, f.count - 1);
-        EXPECT_FALSE(StoreSetting(d, f.setting, f.count));
-        EXPECT_FALSE(StoreSetting(d, f.setting, -1));
-        EXPECT_EQ(*f.field, f.count - 1);
-    }
-    const std::tuple<int, int, int> shown[] = {{0, 2, 0}, {1, 2, 1}, {2, 2, -1}, {-1, 2, -1}, {9, 10, 9}, {12, 10, -1}};
-    for (const auto& [value, count, index] : shown) EXPECT_EQ(ShownIndex(value, count), index) << value;
-}
-
 }  // namespace
