@@ -46,12 +46,12 @@ bool Refuses(const QKeyEvent& key) {
     return false;
 }
 
-QObject* Install(QLineEdit* box) {
+QObject* Install(QLineEdit* box, int maxLength) {
     box->setContextMenuPolicy(Qt::NoContextMenu);
     box->setAcceptDrops(false);
     box->setDragEnabled(false);
     box->setAttribute(Qt::WA_InputMethodEnabled, false);
-    box->setMaxLength(kMaxLength);
+    box->setMaxLength(maxLength);
     auto* filter = new Filter(box);
     box->installEventFilter(filter);
     return filter;

@@ -17,8 +17,8 @@ constexpr int kMaxLength = 7;
 bool Refuses(const QKeyEvent& key);
 
 // Readies box as a frequency editor: no context menu, no drops, no input method, at most
-// kMaxLength characters; keys and mouse pastes are then filtered by the returned object
+// maxLength characters; keys and mouse pastes are then filtered by the returned object
 // (owned by box).
-QObject* Install(QLineEdit* box);
+QObject* Install(QLineEdit* box, int maxLength = kMaxLength);
 
 }  // namespace FreqEditFilter

@@ -2,6 +2,7 @@
 #include "channels/frmCommChInfo.h"
 
 #include "channels/ChannelGlobals.h"
+#include "channels/GridOverlay.h"
 #include "channels/ModChText.h"
 #include "channels/ModShowFreFun.h"
 #include "channels/ModShowOptFun.h"
@@ -251,14 +252,7 @@ void frmCommChInfo::EnterGridEdit() {
         Prog::RadioData.CurChRow[static_cast<std::size_t>(mode)][static_cast<std::size_t>(group)] = static_cast<int16>(row);
     QLineEdit* box = EditorOfColumn(col);
     if (!box || (col == 2 && InitFreqLocked())) return;
-    const QModelIndex cell = MSFlexGrid1->model()->index(row - 1, col - 1);
-    MSFlexGrid1->scrollTo(cell);
-    box->setGeometry(MSFlexGrid1->visualRect(cell));
-    box->setText(CellText(row, col));
-    box->show();
-    box->raise();
-    box->setFocus(Qt::OtherFocusReason);
-    if (!box->text().isEmpty()) box->selectAll();
+    GridOverlay::OpenText(MSFlexGrid1, box, row - 1, col - 1, CellText(row, col));
 }
 
 void frmCommChInfo::SaveShowGridData() {

@@ -9,6 +9,7 @@
 // window services to re-show rows (reShowGrid) and references (InitValidComboList,
 // ShowValidComboText) through the main window.
 #include "channels/ModChOption.h"
+#include "channels/ReadyFlagScope.h"
 #include "core/Records.h"
 #include "shell/ChildForm.h"
 
@@ -73,20 +74,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Holds EditorReady at 0 while the window fills its own controls and gives it back the
-    // value it had when the filling ends, however it ends; fills nested in a fill therefore
-    // leave it at 0 until the outer one ends.
-    class EditorReadyScope {
-    public:
-        explicit EditorReadyScope(int16& flag) : flag_(flag), saved_(flag) { flag_ = 0; }
-        ~EditorReadyScope() { flag_ = saved_; }
-        EditorReadyScope(const EditorReadyScope&) = delete;
-        EditorReadyScope& operator=(const EditorReadyScope&) = delete;
-
-    private:
-        int16& flag_;
-        int16 saved_;
-    };
+    // Holds EditorReady at 0 while the window fills its own controls.
+    using EditorReadyScope = ReadyFlagScope;
 
     // Layout and captions (frmCommChInfoLayout.cpp)
     void BuildControls();

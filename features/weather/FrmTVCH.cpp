@@ -1,0 +1,257 @@
+// The weather-channel editor: loading and closing, the rows, the current-channel list, the
+// in-place editors and the settings lists.
+#include "features/weather/FrmTVCH.h"
+
+#include "channels/GridOverlay.h"
+#include "core/ProgramData.h"
+#include "core/lang/ModShowFreFunText.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+namespace {
+
+QStringList ItemsOf(const QComboBox* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i) out << list->itemText(i);
+    return out;
+}
+
+bool IsEnterKey(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+
+}  // namespace
+
+FrmTVCH::FrmTVCH(QWidget* parent) : ChildForm(QString::fromLatin1(kFormName), parent) {
+    BuildControls();
+    connect(CommandClose, &QPushButton::clicked, this, [this] { CommandClose_Click(); });
+    connect(MSFlexGrid1, &QTableWidget::cellDoubleClicked, this, [this] { MSFlexGrid1_DblClick(); });
+    connect(MSFlexGrid1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { FollowGridScroll(); });
+    connect(Combo[1], &QComboBox::activated, this, [this] { Combo1_Click(); });
+    // The W/N and on/off lists store a choice at once; the scan list waits for the next commit.
+    for (QComboBox* list : {Combo[2], Combo[3]})
+        connect(list, &QComboBox::activated, this, [this] {
+            if (TVCHReady_ != 0) Save_TVChannel();
+        });
+    for (std::size_t i = 0; i < TVCHLogic::kWxSettings.size(); ++i) {
+        const TVCHLogic::WxSetting setting = TVCHLogic::kWxSettings[i];
+        connect(SettingList(setting), &QComboBox::activated, this, [this, setting](int index) { ComboSetting_Click(setting, index); });
+    }
+    Text1->installEventFilter(this);
+    Combo[1]->installEventFilter(this);
+    for (QWidget* area : {MSFlexGrid1->viewport(), MSFlexGrid1->horizontalHeader()->viewport(), MSFlexGrid1->verticalHeader()->viewport()})
+        area->installEventFilter(this);
+    Form_Load();
+}
+
+FrmTVCH::~FrmTVCH() {
+    // The controls go after this part of the window: nothing of theirs may reach it now.
+    for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+    if (!loaded_) return;
+    loaded_ = false;
+    // Destroyed without being closed (with its parent): an open edit still counts. Only the
+    // data is written, as the windows around are going.
+    if (!committing_ && IsEditorOpen()) StoreEditor();
+}
+
+void FrmTVCH::Form_Load() {
+    TVCHReady_ = -1;  // what the filling below gives back when it ends
+    {
+        ReadyFlagScope filling(TVCHReady_);
+        TVCHEditRow_ = 0;
+        TVCHEditCol_ = 0;
+        ModShowFreFun::LoadTVCHStrings();
+        InitTVCHGrid();
+        ChangShowByLanguage();
+        ShowTVChannelData();
+    }
+    loaded_ = true;
+}
+
+void FrmTVCH::Form_Unload() {
+    if (!loaded_) return;
+    Save_TVChannel();
+    loaded_ = false;
+}
+
+void FrmTVCH::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    ChildForm::closeEvent(event);
+}
+
+void FrmTVCH::CommandClose_Click() {
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->close();
+    else close();
+}
+
+// ---- Display ----
+
+QString FrmTVCH::CellText(int row, int col) const {
+    const QTableWidgetItem* item = MSFlexGrid1->item(row - 1, col - 1);
+    return item ? item->text() : QString();
+}
+
+void FrmTVCH::SetCellText(int row, int col, const QString& text) {
+    if (row < 1 || row > MSFlexGrid1->rowCount() || col < 1 || col > MSFlexGrid1->columnCount()) return;
+    QTableWidgetItem* item = MSFlexGrid1->item(row - 1, col - 1);
+    if (!item) {
+        item = new QTableWidgetItem;
+        item->setTextAlignment(Qt::AlignCenter);
+        MSFlexGrid1->setItem(row - 1, col - 1, item);
+    }
+    item->setText(text);
+}
+
+void FrmTVCH::FillTVCHCombo(QComboBox* list) {
+    list->clear();
+    list->addItems(TVCHLogic::ChannelItems(TVCHLogic::ValidChannels(Prog::RadioData.TVChannel)));
+}
+
+// The list of channels again after a frequency edit, showing the stored current channel
+// (nothing when it names no listed channel).
+void FrmTVCH::ReShowTVCHCombo() {
+    ReadyFlagScope filling(TVCHReady_);
+    FillTVCHCombo(Combo[1]);
+    const auto channels = TVCHLogic::ValidChannels(Prog::RadioData.TVChannel);
+    Combo[1]->setCurrentIndex(TVCHLogic::CurrentIndex(channels, Prog::RadioData.OptFeatures.CurWxCh));
+}
+
+void FrmTVCH::ShowTVChannelRow(int row) {
+    if (row < 1 || row > kTVChannelCount) return;
+    const TVChannelRec& ch = Prog::RadioData.TVChannel[static_cast<std::size_t>(row)];
+    const TVCHLogic::RowTexts texts = TVCHLogic::ShowRow(ch, ItemsOf(Combo[3]), ItemsOf(Combo[4]));
+    SetCellText(row, 1, texts.freq);
+    if (ch.Valid != 1) SetCellText(row, 2, QString());  // column 2 is otherwise left alone
+    SetCellText(row, 3, texts.wn);
+    SetCellText(row, 4, texts.scan);
+}
+
+// Everything from the data, stored values untouched: a value that its list does not hold
+// shows as nothing chosen.
+void FrmTVCH::ShowTVChannelData() {
+    ReadyFlagScope filling(TVCHReady_);
+    FillTVCHCombo(Combo[1]);
+    const auto channels = TVCHLogic::ValidChannels(Prog::RadioData.TVChannel);
+    Combo[1]->setCurrentIndex(TVCHLogic::CurrentIndex(channels, Prog::RadioData.OptFeatures.CurWxCh));
+    for (int row = 1; row <= kTVChannelCount; ++row) ShowTVChannelRow(row);
+    for (TVCHLogic::WxSetting setting : TVCHLogic::kWxSettings) {
+        const int value = TVCHLogic::SettingField(Prog::RadioData, setting);
+        SettingList(setting)->setCurrentIndex(TVCHLogic::ShownIndex(value, TVCHLogic::SettingItemCount(setting)));
+    }
+}
+
+// ---- In-place editors ----
+
+QWidget* FrmTVCH::EditorOfColumn(int col) const {
+    if (col == 1) return Text1;
+    return ListOfColumn(col);
+}
+
+QComboBox* FrmTVCH::ListOfColumn(int col) const { return col >= 2 && col <= 4 ? Combo[static_cast<std::size_t>(col)] : nullptr; }
+
+bool FrmTVCH::IsEditorOpen() const {
+    if (TVCHEditRow_ < 1 || TVCHEditRow_ > kTVChannelCount) return false;
+    const QWidget* editor = EditorOfColumn(TVCHEditCol_);
+    return editor && !editor->isHidden();
+}
+
+void FrmTVCH::HideEditors() {
+    for (QWidget* editor : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Combo[2]), static_cast<QWidget*>(Combo[3]),
+                            static_cast<QWidget*>(Combo[4])})
+        editor->hide();
+}
+
+void FrmTVCH::MSFlexGrid1_DblClick() {
+    const int row = MSFlexGrid1->currentRow() + 1;
+    const int col = MSFlexGrid1->currentColumn() + 1;
+    if (row < 1 || col < 1) return;
+    Save_TVChannel();  // one editor at a time
+    TVCHEditRow_ = static_cast<int16>(row);
+    TVCHEditCol_ = static_cast<int16>(col);
+    if (col == 1) {
+        GridOverlay::OpenText(MSFlexGrid1, Text1, row - 1, col - 1, CellText(row, col));
+        openedText_ = Text1->text();
+        return;
+    }
+    QComboBox* list = ListOfColumn(col);
+    if (!list) return;
+    GridOverlay::Place(MSFlexGrid1, list, row - 1, col - 1, true);
+    {
+        // The cell's item, or nothing when the list has no such item (an empty row, a value
+        // outside the list): a commit then stores nothing unless the user chooses.
+        ReadyFlagScope positioning(TVCHReady_);
+        list->setCurrentIndex(list->findText(CellText(row, col), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    }
+    list->setFocus(Qt::OtherFocusReason);
+}
+
+// Keeps the open editor over its cell while the grid scrolls under it.
+void FrmTVCH::FollowGridScroll() {
+    if (!IsEditorOpen()) return;
+    GridOverlay::Cover(MSFlexGrid1, EditorOfColumn(TVCHEditCol_), TVCHEditRow_ - 1, TVCHEditCol_ - 1, TVCHEditCol_ != 1);
+}
+
+// The open editor's content into the data (nothing on screen changes).
+void FrmTVCH::StoreEditor() {
+    DataFileRec& data = Prog::RadioData;
+    if (TVCHEditCol_ == 1) {
+        TVCHLogic::CommitFrequency(data, TVCHEditRow_, Text1->text(), openedText_);
+        return;
+    }
+    TVChannelRec& ch = data.TVChannel[static_cast<std::size_t>(TVCHEditRow_)];
+    TVCHLogic::StoreListChoice(ch, TVCHEditCol_, ListOfColumn(TVCHEditCol_)->currentIndex());
+}
+
+void FrmTVCH::Save_TVChannel() {
+    if (TVCHEditRow_ < 1 || TVCHEditCol_ < 1 || committing_) return;
+    committing_ = true;
+    const bool open = IsEditorOpen();
+    // The focus goes to the grid before the editor hides, so that it does not wander on to
+    // the next control (the current-channel list would commit again).
+    if (open && EditorOfColumn(TVCHEditCol_)->hasFocus()) MSFlexGrid1->setFocus(Qt::OtherFocusReason);
+    if (open) StoreEditor();
+    HideEditors();
+    if (open) {
+        ShowTVChannelRow(TVCHEditRow_);
+        if (TVCHEditCol_ == 1) ReShowTVCHCombo();
+    }
+    committing_ = false;
+}
+
+bool FrmTVCH::Text1_KeyPress(const QKeyEvent* key) {
+    if (!IsEnterKey(key)) return false;  // the frequency key filter has its say
+    Save_TVChannel();
+    return true;
+}
+
+// ---- Lists ----
+
+QComboBox* FrmTVCH::SettingList(TVCHLogic::WxSetting setting) const {
+    return Combo[5 + static_cast<std::size_t>(setting)];
+}
+
+void FrmTVCH::Combo1_Click() {
+    if (TVCHReady_ == 0) return;
+    Prog::RadioData.OptFeatures.CurWxCh = TVCHLogic::CurWxChFromText(Combo[1]->currentText());
+}
+
+void FrmTVCH::ComboSetting_Click(TVCHLogic::WxSetting setting, int index) {
+    TVCHLogic::StoreSetting(Prog::RadioData, setting, index);
+}
+
+bool FrmTVCH::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == Text1 && type == QEvent::KeyPress) return Text1_KeyPress(static_cast<QKeyEvent*>(event));
+    // A click anywhere on the grid commits (before the grid moves its current cell).
+    const bool onGrid = watched == MSFlexGrid1->viewport() || watched == MSFlexGrid1->horizontalHeader()->viewport() ||
+                        watched == MSFlexGrid1->verticalHeader()->viewport();
+    if (onGrid && type == QEvent::MouseButtonPress) Save_TVChannel();
+    if (watched == Combo[1] && type == QEvent::FocusIn) Save_TVChannel();
+    return ChildForm::eventFilter(watched, event);
+}

@@ -1,0 +1,192 @@
+// The controls of the weather-channel editor, their places and their captions. Places and
+// sizes are kept in twips as the window was designed (15 twips = 1 pixel).
+#include "channels/FreqEditFilter.h"
+#include "core/lang/ModEnglishChannelInfo.h"
+#include "core/lang/ModEnglishOpt.h"
+#include "core/lang/ModEnglishPrint.h"
+#include "core/lang/ModShowFreFunText.h"
+#include "core/widgets/CaptionSetters.h"
+#include "features/weather/FrmTVCH.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kClientWidthTw = 5115, kClientHeightTw = 7740;
+constexpr int kListLeftTw = 2280, kListWidthTw = 1335, kListHeightTw = 345;
+constexpr int kLabelGapTw = 100;     // between a label's right edge and its list
+constexpr int kLeftMarginTw = 120;   // the least room left of the longest label
+constexpr int kGridLeftTw = 360, kGridTopTw = 2280, kGridWidthTw = 4515, kGridHeightTw = 4935;
+constexpr int kHeaderHeightTw = 510, kRowHeightTw = 270;
+// Column widths: numbers, frequency, on/off (never shown), W/N, scan.
+constexpr int kColumnWidthTw[] = {700, 1200, 0, 1200, 1000};
+
+int Px(int twips) { return twips / kTwipsPerPixel; }
+
+QRect TwRect(int left, int top, int width, int height) { return {Px(left), Px(top), Px(width), Px(height)}; }
+
+QComboBox* MakeList(QWidget* parent, const QString& name, int width) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->resize(Px(width), Px(kListHeightTw));
+    return list;
+}
+
+// Places label so that its right edge lies kLabelGapTw left of control, centred on it.
+void AlignLabel(QLabel* label, const QWidget* control) {
+    label->adjustSize();
+    label->move(control->x() - label->width() - Px(kLabelGapTw), control->y() + (control->height() - label->height()) / 2);
+}
+
+}  // namespace
+
+QSize FrmTVCH::sizeHint() const { return designSize_; }
+
+int FrmTVCH::NumberColumnWidth() const {
+    const int header = GridCorner->fontMetrics().horizontalAdvance(ModEnglishChannelInfo::ChNo.Text()) + 8;
+    return std::max(Px(kColumnWidthTw[0]), header);
+}
+
+void FrmTVCH::BuildControls() {
+    designSize_ = {Px(kClientWidthTw), Px(kClientHeightTw)};
+    resize(designSize_);
+    BuildSettings();
+    BuildGrid();
+    BuildCellEditors();
+    CommandClose = new QPushButton(this);
+    CommandClose->setObjectName(QStringLiteral("CommandClose"));
+    CommandClose->setGeometry(TwRect(1200, 7320, 1095, 375));
+    CommandHelp = new QPushButton(this);
+    CommandHelp->setObjectName(QStringLiteral("CommandHelp"));
+    CommandHelp->setGeometry(TwRect(2520, 7320, 1095, 375));
+    CommandHelp->hide();
+}
+
+// Combo1 (current channel) and Combo5..Combo9 (settings) in one column, each with its label.
+void FrmTVCH::BuildSettings() {
+    static constexpr int kListNumber[] = {1, 5, 6, 7, 8, 9};
+    for (int i = 0; i < 6; ++i) {
+        const auto n = static_cast<std::size_t>(kListNumber[i]);
+        Combo[n] = MakeList(this, QStringLiteral("Combo%1").arg(n), kListWidthTw);
+        Combo[n]->move(Px(kListLeftTw), Px(120 + 360 * i));
+        Label[static_cast<std::size_t>(i + 1)] = new QLabel(this);
+        Label[static_cast<std::size_t>(i + 1)]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+        Label[static_cast<std::size_t>(i + 1)]->move(Px(1080), Px(135 + 360 * i));
+    }
+    Combo[1]->setMaxVisibleItems(20);
+    Combo[8]->addItems({QStringLiteral("FRQ"), QStringLiteral("CH")});
+    Combo[9]->addItem(QStringLiteral("Off"));
+    for (int level = 1; level <= 9; ++level) Combo[9]->addItem(QString::number(level));
+}
+
+void FrmTVCH::BuildGrid() {
+    MSFlexGrid1 = new QTableWidget(kTVChannelCount, 4, this);
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1->setGeometry(TwRect(kGridLeftTw, kGridTopTw, kGridWidthTw, kGridHeightTw));
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MSFlexGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    MSFlexGrid1->setWordWrap(false);
+    MSFlexGrid1->setCornerButtonEnabled(false);
+    GridCorner = new QLabel(MSFlexGrid1);
+    GridCorner->setObjectName(QStringLiteral("GridCorner"));
+    GridCorner->setAlignment(Qt::AlignCenter);
+    GridCorner->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+// The hidden in-place editors, children of the grid's viewport so that they scroll with it.
+void FrmTVCH::BuildCellEditors() {
+    QWidget* cells = MSFlexGrid1->viewport();
+    Text1 = new QLineEdit(cells);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->resize(Px(975), Px(285));
+    FreqEditFilter::Install(Text1, TVCHLogic::kFreqMaxLength);
+    Text1->setAlignment(Qt::AlignCenter);
+    Text1->setFrame(false);
+    Text1->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(highlight); }"));
+    Combo[2] = MakeList(cells, QStringLiteral("Combo2"), 1335);
+    Combo[3] = MakeList(cells, QStringLiteral("Combo3"), 1335);
+    Combo[4] = MakeList(cells, QStringLiteral("Combo4"), 855);
+    HideEditors();
+}
+
+// Grid geometry, headers, row labels and the lists of the in-place editors and settings.
+void FrmTVCH::InitTVCHGrid() {
+    QHeaderView* top = MSFlexGrid1->horizontalHeader();
+    QHeaderView* left = MSFlexGrid1->verticalHeader();
+    top->setFixedHeight(Px(kHeaderHeightTw));
+    top->setSectionResizeMode(QHeaderView::Fixed);
+    top->setSectionsClickable(false);
+    top->setDefaultAlignment(Qt::AlignCenter);
+    top->setHighlightSections(false);
+    left->setSectionResizeMode(QHeaderView::Fixed);
+    left->setSectionsClickable(false);
+    left->setDefaultSectionSize(Px(kRowHeightTw));
+    left->setMinimumSectionSize(Px(kRowHeightTw));
+    left->setDefaultAlignment(Qt::AlignCenter);
+    left->setHighlightSections(false);
+    for (int col = 1; col <= 4; ++col) MSFlexGrid1->setColumnWidth(col - 1, Px(kColumnWidthTw[col]));
+    MSFlexGrid1->setColumnHidden(1, true);  // on/off: width 0
+    QStringList rowLabels;
+    for (int row = 1; row < kTVChannelCount; ++row) rowLabels << QString::number(row);
+    rowLabels << QStringLiteral("VFO");
+    MSFlexGrid1->setVerticalHeaderLabels(rowLabels);
+    HideEditors();
+}
+
+void FrmTVCH::ChangShowByLanguage() {
+    namespace CI = ModEnglishChannelInfo;
+    setWindowTitle(ModEnglishOpt::WeatherChannel.Text());
+    Label[1]->setText(ModShowFreFun::CurrentWeatherChannel.Text());
+    Label[2]->setText(ModShowFreFun::Alert.Text());
+    Label[3]->setText(ModShowFreFun::WxScanState.Text());
+    Label[4]->setText(ModShowFreFun::WxVfo.Text());
+    Label[5]->setText(ModEnglishOpt::WxDisplay.Text());
+    Label[6]->setText(ModShowFreFun::WxSql.Text());
+    GridCorner->setText(CI::ChNo.Text());
+    MSFlexGrid1->setHorizontalHeaderLabels({ModEnglishOpt::Frequency.Text(), QString(), CI::WN.Text(), CI::Scan.Text()});
+    const QStringList onOff = ModEnglishPrint::OnOffText.Items();
+    for (std::size_t n : {2u, 5u, 6u, 7u}) {
+        Combo[n]->clear();
+        Combo[n]->addItems(onOff);
+    }
+    Combo[3]->clear();
+    Combo[3]->addItems(CI::NarrowWide.Items());
+    Combo[4]->clear();
+    Combo[4]->addItems(ModEnglishPrint::DelAddText.Items());
+    ModEnglish::SetCommandCaptions(this);
+    PlaceLabels();
+}
+
+// Every label ends kLabelGapTw before its list. A label longer than the room the design gave
+// it (fonts differ) moves the whole window's content to the right instead of off its edge.
+void FrmTVCH::PlaceLabels() {
+    static constexpr int kListNumber[] = {1, 5, 6, 7, 8, 9};
+    int leftmost = Px(kLeftMarginTw);
+    for (int i = 0; i < 6; ++i) {
+        QLabel* label = Label[static_cast<std::size_t>(i + 1)];
+        AlignLabel(label, Combo[static_cast<std::size_t>(kListNumber[i])]);
+        leftmost = std::min(leftmost, label->x());
+    }
+    const int shift = Px(kLeftMarginTw) - leftmost;
+    if (shift > 0) {
+        for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) child->move(child->pos() + QPoint(shift, 0));
+        designSize_.rwidth() += shift;
+        resize(designSize_);
+    }
+    QHeaderView* left = MSFlexGrid1->verticalHeader();
+    left->setFixedWidth(NumberColumnWidth());
+    GridCorner->setGeometry(MSFlexGrid1->frameWidth(), MSFlexGrid1->frameWidth(), NumberColumnWidth(), Px(kHeaderHeightTw));
+    GridCorner->raise();
+}
