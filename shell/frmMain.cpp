@@ -188,6 +188,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 // or is cancelled keeps the program running, so nothing the user meant to keep is lost.
 // (Start-up changes no system setting, so there is no decimal separator to put back.)
 bool frmMain::MDIForm_Unload() {
+    CommitPendingEdits();
     if (ModFreFile::IsDataModified()) {
         const auto answer = MsgBox::Show(ModMsg::SaveQuestion.Text(), MsgBox::YesNoCancel + MsgBox::Exclamation);
         if (answer == MsgBox::Cancel) return false;
@@ -201,6 +202,12 @@ bool frmMain::MDIForm_Unload() {
 }
 
 // Child windows ---------------------------------------------------------------------------
+
+// An edit still open in an editor (a cell being typed) belongs to the data before the data
+// is compared, saved or sent.
+void frmMain::CommitPendingEdits() {
+    for (ChildForm* form : ChildForms()) form->ValidateControls();
+}
 
 // A frame counts while it is shown and holds an editor that has not closed itself.
 QList<QMdiSubWindow*> frmMain::OpenSubWindows() const {

@@ -45,6 +45,7 @@ public:
     // Child windows, by form name.
     ChildForm* FindChildForm(const QString& formName) const;
     QList<ChildForm*> ChildForms() const;
+    void CommitPendingEdits();
     // Focuses the loaded window of that name, or creates it from the form registry, shows
     // it and cascades the children. A name without a registered form opens nothing.
     void ShowChildForm(const QString& formName);

@@ -36,6 +36,7 @@ void frmMain::mnuFileNew_Click() {
 // When the modified data cannot be saved, the open stops, so the data stays in front of
 // the user.
 void frmMain::mnuFileOpen_Click() {
+    CommitPendingEdits();
     if (ModFreFile::IsDataModified()) {
         const auto answer = MsgBox::Show(ModMsg::SaveQuestion.Text(), MsgBox::YesNoCancel + MsgBox::Exclamation);
         if (answer == MsgBox::Cancel) return;
@@ -55,6 +56,7 @@ void frmMain::DoFileOpen() {
 }
 
 void frmMain::mnuFileSave_Click() {
+    CommitPendingEdits();
     if (Prog::IsNewData) {
         SaveAsChosenName();
         return;
@@ -64,7 +66,10 @@ void frmMain::mnuFileSave_Click() {
     if (MsgBox::Show(question, MsgBox::OKCancel + MsgBox::Question) == MsgBox::OK) DoFileSave();
 }
 
-void frmMain::mnuFileSaveAs_Click() { SaveAsChosenName(); }
+void frmMain::mnuFileSaveAs_Click() {
+    CommitPendingEdits();
+    SaveAsChosenName();
+}
 
 // Save As: true when the data was saved under the chosen name. A cancelled dialog changes
 // nothing; a failed save keeps the previous name, which the caption still shows.

@@ -17,6 +17,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+#include <utility>
+
 class FakeEditor final : public ChildForm {
     Q_OBJECT
 public:
@@ -28,8 +31,13 @@ public:
     void reShowGrid(int row) override { calls << QStringLiteral("reShowGrid %1").arg(row); }
     bool HasShowRB() const override { return objectName() != QLatin1String("FrmTVCH"); }
     void ShowRB() override { calls << QStringLiteral("ShowRB"); }
+    // An edit the user has typed but not yet committed; committing applies it once.
+    void ValidateControls() override {
+        if (pendingEdit) std::exchange(pendingEdit, nullptr)();
+    }
 
     QStringList calls;
+    std::function<void()> pendingEdit;
     static inline QHash<QString, int> created;
 };
 

@@ -301,6 +301,29 @@ private slots:
         QVERIFY(!w_->isVisible());
     }
 
+    void exitCommitsAnOpenEditBeforeAskingAboutChanges() {
+        auto* editor = qobject_cast<FakeEditor*>(w_->FindChildForm(QStringLiteral("frmCommChInfo")));
+        QVERIFY(editor);
+        editor->pendingEdit = [] { MakeModified(); };
+        boxes_->Answer(MsgBox::Cancel);
+        Trigger("mnuFileExit");
+        QCOMPARE(boxes_->prompts(), QStringList{kSaveQuestion});
+        QVERIFY(w_->isVisible());
+        QVERIFY(ModFreFile::IsDataModified());
+    }
+
+    void saveCommitsAnOpenEditFirst() {
+        const QString path = SavedFile(QStringLiteral("own.dat"), 9);
+        dialogs_->AnswerOpen(path);
+        Trigger("mnuFileOpen");
+        auto* editor = qobject_cast<FakeEditor*>(w_->FindChildForm(QStringLiteral("frmCommChInfo")));
+        QVERIFY(editor);
+        editor->pendingEdit = [] { MakeModified(7); };
+        boxes_->Answer(MsgBox::OK);
+        Trigger("mnuFileSave");
+        QVERIFY(!ModFreFile::IsDataModified());  // the committed edit went into the file
+    }
+
     void exitCancelKeepsTheWindow() {
         MakeModified();
         boxes_->Answer(MsgBox::Cancel);
