@@ -29,8 +29,6 @@ void ToneStream::Add(int freqHz, int ms) {
     drainedSent_ = false;
 }
 
-void ToneStream::Clear() { queue_.clear(); }
-
 std::int64_t ToneStream::QueuedSamples() const {
     std::int64_t n = 0;
     for (const Queued& q : queue_) n += q.tone.SampleCount() - q.next;

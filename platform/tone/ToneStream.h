@@ -24,8 +24,6 @@ public:
 
     // Appends a tone (a frequency that cannot sound gives silence of its length).
     void Add(int freqHz, int ms);
-    // Drops every queued tone.
-    void Clear();
     // Samples per channel still queued.
     std::int64_t QueuedSamples() const;
 

@@ -363,18 +363,6 @@ private slots:
         QVERIFY(!clock->Pending());
     }
 
-    void tabSwitchDuringThePreview() {
-        OpenEditor();
-        QTest::mouseClick(play(), Qt::LeftButton);
-        clock->Advance(50);
-        ClickTab(4);
-        clock->RunOut();
-        // Tones 2..5 of set 4 after tone 1 of set 1; once, as set 1 repeats once.
-        QCOMPARE(out->tones, (Heards{{0, 2100, 100}, {100, 940, 60}, {160, 1340, 60}, {220, 1630, 60},
-                                                 {280, 1920, 60}}));
-        QVERIFY(play()->isEnabled());
-    }
-
     // Closing the window stops the preview at its next tone; the end of the preview finds
     // the window gone and only sets the stop flag.
     void closeDuringThePreview() {

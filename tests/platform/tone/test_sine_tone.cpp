@@ -76,14 +76,4 @@ TEST(SineTone, SilenceForFrequenciesThatCannotSound) {
     EXPECT_FALSE(SineTone(23999, 20, 48000).IsSilent());
 }
 
-TEST(SineTone, FillAnyStretch) {
-    SineTone tone(1000, 10, 48000);  // 480 samples
-    const auto all = tone.Samples();
-    std::vector<std::int16_t> part(100, 1);
-    tone.Fill(430, part);  // 50 samples of tone, then 50 past the end
-    for (std::size_t i = 0; i < 50; ++i) EXPECT_EQ(part[i], all[430 + i]);
-    for (std::size_t i = 50; i < 100; ++i) EXPECT_EQ(part[i], 0);
-    EXPECT_EQ(tone.Sample(-1), 0);
-}
-
 }  // namespace

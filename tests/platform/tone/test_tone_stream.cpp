@@ -83,16 +83,6 @@ TEST(ToneStream, DrainedOnceAfterTheIdleTime) {
     EXPECT_EQ(drained.count(), 2);
 }
 
-TEST(ToneStream, ClearDropsQueuedTones) {
-    ToneStream s(8000, 1);
-    s.Add(1000, 100);
-    Read(s, 10, 20);
-    s.Clear();
-    EXPECT_EQ(s.QueuedSamples(), 0);
-    const auto rest = Read(s, 50, 100);
-    EXPECT_TRUE(std::all_of(rest.begin(), rest.end(), [](std::int16_t v) { return v == 0; }));
-}
-
 // Without an application object the default output cannot sound and does nothing.
 TEST(ToneOutput, WithoutApplicationNothingSounds) {
     ASSERT_EQ(QCoreApplication::instance(), nullptr);
