@@ -1,5 +1,5 @@
-// The editor's lists and the rules for storing a choice: positions and stored values, the
-// guards that keep the last valid set, and re-pointing the users of a set number.
+// The editor's list positions of stored values, and the choices that the window's tests
+// cannot reach: lengths beyond the list, the guard on a set that is off, numbers out of range.
 #include "FakeWindowServices.h"
 #include "RogerBeepTestData.h"
 #include "features/rogerbeep/ToneSetEdit.h"
