@@ -19,14 +19,12 @@ int IndexIn(const std::array<QLineEdit*, N>& boxes, const QObject* box) {
     return it == boxes.end() ? -1 : static_cast<int>(it - boxes.begin());
 }
 
-// The character code of a key press: Ctrl+C, Ctrl+V and Ctrl+X as 3, 22 and 24 whatever
-// text the platform gives them; 0 for keys without a character.
+// The character code of a key press. Ctrl with a letter is the letter's control code
+// (Ctrl+A 1, Ctrl+C 3, Ctrl+V 22, Ctrl+X 24) whatever text the platform gives it; keys
+// without a character give 0.
 char16_t KeyCodeOf(const QKeyEvent* key) {
-    if (key->modifiers() & Qt::ControlModifier) {
-        if (key->key() == Qt::Key_C) return 3;
-        if (key->key() == Qt::Key_V) return 22;
-        if (key->key() == Qt::Key_X) return 24;
-    }
+    if ((key->modifiers() & Qt::ControlModifier) && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z)
+        return static_cast<char16_t>(key->key() - Qt::Key_A + 1);
     const QString typed = key->text();
     return typed.size() == 1 ? typed[0].unicode() : 0;
 }
