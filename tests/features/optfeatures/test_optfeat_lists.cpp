@@ -43,70 +43,59 @@ protected:
 
 TEST_P(OptFeatLists, EveryListHoldsExactlyItsEntries) {
     const int lang = GetParam();
-    const QStringList letters12 = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L"};
-    const std::pair<int, QStringList> expected[] = {
-        {0, letters12.mid(0, 10)},
-        {2, lang == 1 ? QStringList{"Tx Frequency Display", "SWR LCD Display", "TOT Remain Time Display",
-                                    "Battery Voltage Display"}
-                      : QStringList{"发射频率显示", "SWR驻波LCD显示", "TOT剩余时间显示", "电池电压显示"}},
-        {3, {"SLOW", "FAST"}},
-        {5, Count(50, 1000, 50)},
-        {8, Count(1, 36)},
-        {9, {"HI-4K", "LO-3K"}},
-        {10, List(lang, {"@Off"}) + Count(1, 32)},
-        {11, List(lang, {"@Off"}) + Count(30, 600, 30)},
-        {13, Count(1, 9)},
-        {16, Count(1, 32)},
-        {17, lang == 1 ? QStringList{"White", "Blue", "Green", "Red", "Yellow", "Purple", "Cyan"}
-                       : QStringList{"白", "蓝", "绿", "红", "黄", "紫", "青"}},
-        {18, {}},
-        {19, {"CB", "HF"}},
-        {22, {"CH", "MEM"}},
-        {23, {"Channel", "Frequency"}},
-        {24, Count(1, 9)},
-        {25, {"EL", "DY"}},
-        {26, List(lang, {"@OFF"}) + Count(1, 5)},
-        {28, List(lang, {"@OFF", "@ON"})},
-        {29, List(lang, {"@OFF"}) + Count(1, 9)},
-        {30, Count(1, 9)},
-        {31, Count(1, 32)},
-        {33, List(lang, {"@OFF", "@ON"})},
-        {34, Count(1, 99)},
-        {35, List(lang, {"@OFF"}) + Count(1, 5)},
-        {37, List(lang, {"@OFF"}) + Count(1, 63)},
-        {39, {"SQ", "TI"}},
-        {40, List(lang, {"@OFF", "R", "T", "RT"})},
-        {41, {"Channel", "Frequency"}},
-        {42, Count(1, 29)},
-        {43, {"Off", "1", "2", "3", "4", "5"}},  // fixed in the design, English in both languages
-        {44, {"2.5K", "4K"}},
-        {46, List(lang, {"@OFF", "@ON"})},
-        {50, List(lang, {"@OFF", "@ON"})},
-        {51, letters12},
-        {52, Count(1, 60)},
-        {53, {"FM", "AM", "USB", "LSB", "CW"}},
-        {54, letters12.mid(0, 9)},
-        {55, Count(1, 60)},
-        {56, {"FM", "AM", "USB", "LSB", "CW"}},
-        {57, {"500Hz", "5000Hz"}},
-        {58, {"MAIN", "MIC", "BOTH"}},
-        {59, {"Off", "On"}},
-        {60, {"Off", "On"}},
+    const bool en = lang == 1;
+    const QStringList letters = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L"};
+    const QStringList offOn = List(lang, {"@OFF", "@ON"});
+    const QStringList modes = {"FM", "AM", "USB", "LSB", "CW"};
+    const std::pair<std::initializer_list<int>, QStringList> expected[] = {
+        {{0, 1}, letters.mid(0, 10)},
+        {{2}, en ? QStringList{"Tx Frequency Display", "SWR LCD Display", "TOT Remain Time Display", "Battery Voltage Display"}
+                 : QStringList{"发射频率显示", "SWR驻波LCD显示", "TOT剩余时间显示", "电池电压显示"}},
+        {{3}, {"SLOW", "FAST"}},
+        {{4, 6, 7, 38}, Count(300, 3000, 10)},  // item k is (k + 30) x 10, 271 items
+        {{5}, Count(50, 1000, 50)},
+        {{8}, Count(1, 36)},
+        {{9}, {"HI-4K", "LO-3K"}},
+        {{10}, List(lang, {"@Off"}) + Count(1, 32)},
+        {{11}, List(lang, {"@Off"}) + Count(30, 600, 30)},
+        {{12, 13, 14, 20, 21, 24, 30}, Count(1, 9)},
+        {{15, 16, 31, 32}, Count(1, 32)},
+        {{17}, en ? QStringList{"White", "Blue", "Green", "Red", "Yellow", "Purple", "Cyan"}
+                  : QStringList{"白", "蓝", "绿", "红", "黄", "紫", "青"}},
+        {{18}, {}},
+        {{19}, {"CB", "HF"}},
+        {{22}, {"CH", "MEM"}},
+        {{23, 41}, {"Channel", "Frequency"}},
+        {{25}, {"EL", "DY"}},
+        {{26, 35}, List(lang, {"@OFF"}) + Count(1, 5)},
+        {{27, 28, 33, 45, 46, 47, 48, 49, 50}, offOn},
+        {{29}, List(lang, {"@OFF"}) + Count(1, 9)},
+        {{34, 36}, Count(1, 99)},
+        {{37}, List(lang, {"@OFF"}) + Count(1, 63)},
+        {{39}, {"SQ", "TI"}},
+        {{40}, List(lang, {"@OFF", "R", "T", "RT"})},
+        {{42}, Count(1, 29)},
+        {{43}, {"Off", "1", "2", "3", "4", "5"}},  // fixed in the design, English in both languages
+        {{44}, {"2.5K", "4K"}},
+        {{51}, letters},
+        {{52, 55}, Count(1, 60)},
+        {{53, 56}, modes},
+        {{54}, letters.mid(0, 9)},
+        {{57}, {"500Hz", "5000Hz"}},
+        {{58}, {"MAIN", "MIC", "BOTH"}},
+        {{59, 60}, {"Off", "On"}},
     };
-    for (const auto& [index, items] : expected) EXPECT_EQ(Combo1Items(index), items) << "Combo1(" << index << ")";
-    EXPECT_EQ(ModOptFeat::Combo2Items(0), List(lang, {"@OFF", "@ON"}));
-    EXPECT_EQ(ModOptFeat::Combo2Items(4), List(lang, {"@OFF", "@ON"}));
+    int lists = 0;
+    for (const auto& [indexes, items] : expected)
+        for (int i : indexes) {
+            EXPECT_EQ(Combo1Items(i), items) << "Combo1(" << i << ")";
+            ++lists;
+        }
+    EXPECT_EQ(lists, 61);
+    for (int i = 0; i <= 4; ++i) EXPECT_EQ(ModOptFeat::Combo2Items(i), offOn);
     EXPECT_EQ(ModOptFeat::Combo2Items(6), (QStringList{"Off", "CTCSS", "DCS"}));
     EXPECT_EQ(ModOptFeat::ModeCodeItems(), (QStringList{"FM", "AM", "USB", "LSB", "PA", "CW"}));
     EXPECT_TRUE(Combo1Items(61).isEmpty());
-    EXPECT_TRUE(Combo1Items(-1).isEmpty());
-}
-
-TEST_P(OptFeatLists, CwFrequencyItemKIsKPlus30TimesTen) {
-    const QStringList items = Combo1Items(38);
-    ASSERT_EQ(items.size(), 271);
-    for (int k = 0; k < items.size(); ++k) ASSERT_EQ(items[k], QString::number((k + 30) * 10)) << k;
-    EXPECT_EQ(Combo1Items(4), items);  // the hidden lists of the same range
 }
 
 TEST_P(OptFeatLists, RogerListOffersTheValidSetsOnly) {
@@ -120,14 +109,5 @@ TEST_P(OptFeatLists, RogerListOffersTheValidSetsOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLanguages, OptFeatLists, ::testing::Values(1, 2));
-
-TEST(OptFeatListsVisible, ThirtyEightListsAreShown) {
-    const int visible[] = {37, 38, 39, 41, 24, 42, 26, 35, 43, 44, 29, 30, 50, 31, 32, 33, 9,  3,  10,
-                           11, 45, 46, 48, 49, 59, 60, 40, 57, 8,  25, 58, 51, 52, 53, 54, 55, 56, 18};
-    int shown = 0;
-    for (int i = 0; i < ModOptFeat::kCombo1Count; ++i) shown += ModOptFeat::IsVisibleCombo1(i) ? 1 : 0;
-    EXPECT_EQ(shown, 38);
-    for (int i : visible) EXPECT_TRUE(ModOptFeat::IsVisibleCombo1(i)) << i;
-}
 
 }  // namespace

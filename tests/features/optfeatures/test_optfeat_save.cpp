@@ -40,7 +40,6 @@ TEST_F(OptFeatSave, EveryCodeStoresExactlyItsField) {
         {9, 1, "LO-3K", [](D& r) { r.OptFeatures.ToneHiLo = 1; }},
         {10, 3, "3", [](D& r) { r.OptFeatures.Nog = 3; }},
         {11, 4, "120", [](D& r) { r.OptFeatures.Tot = 4; }},
-        {18, 2, "LSB", [](D& r) { r.OptFeatures.Mode = 3; }},  // LSB at list position 2 (AM off): code 3
         {18, 4, "CW", [](D& r) { r.OptFeatures.Mode = 5; }},
         {18, -1, "", [](D& r) { r.OptFeatures.Mode = 0; }},    // an empty mode list stores FM
         {19, 0, "CB", [](D& r) { r.OptFeatures.WorkMode = 0; }},
@@ -63,7 +62,6 @@ TEST_F(OptFeatSave, EveryCodeStoresExactlyItsField) {
         {37, 63, "63", [](D& r) { r.OptFeatures.CwBeep = 63; }},
         {38, 0, "300", [](D& r) { r.OptFeatures.CwFreq = 30; }},
         {38, 270, "3000", [](D& r) { r.OptFeatures.CwFreq = 300; }},
-        {38, 40, "700", [](D& r) { r.OptFeatures.CwFreq = 70; }},
         {39, 1, "TI", [](D& r) { r.OptFeatures.ScanType = 1; }},
         {40, 3, "RT", [](D& r) { r.OptFeatures.Fin = 3; }},
         {41, 1, "Frequency", [](D& r) { r.OptFeatures.FreqCh = 1; }},
@@ -79,7 +77,6 @@ TEST_F(OptFeatSave, EveryCodeStoresExactlyItsField) {
         {51, 11, "L", [](D& r) { r.HfDwBand = 11; }},
         {52, 59, "60", [](D& r) { r.HfDwChan = 59; }},
         {53, 4, "CW", [](D& r) { r.HfDwMode = 5; }},  // the fifth entry, stored as CW's code
-        {53, 3, "LSB", [](D& r) { r.HfDwMode = 3; }},
         {54, 8, "I", [](D& r) { r.HamDwBand = 8; }},
         {55, 30, "31", [](D& r) { r.HamDwChan = 30; }},
         {56, 1, "AM", [](D& r) { r.HamDwMode = 1; }},
@@ -162,85 +159,6 @@ TEST_F(OptFeatSave, PublicSettingSetsEverySlotOfItsModeWhenItChanges) {
     EXPECT_EQ(Prog::ChInfo(0, 60, 12).Public, 0);
     EXPECT_EQ(Prog::ChInfo(0, 99, 13).Public, 0);
     EXPECT_EQ(Prog::ChInfo(0, 1, 14).Public, 0);
-}
-
-struct ShowCase {
-    const char* what;
-    int code;
-    std::function<void(DataFileRec&)> stored;
-    QStringList items;
-    int shown;
-};
-
-TEST_F(OptFeatSave, StoredValuesShowAsTheirEntryOrTheFirst) {
-    using D = DataFileRec;
-    const QStringList cw = [] {
-        QStringList out;
-        for (int f = 300; f <= 3000; f += 10) out << QString::number(f);
-        return out;
-    }();
-    const QStringList mic = [] {
-        QStringList out;
-        for (int n = 1; n <= 36; ++n) out << QString::number(n);
-        return out;
-    }();
-    const QStringList dw = {"FM", "AM", "USB", "LSB", "CW"};
-    const QStringList noPa = {"FM", "AM", "USB", "LSB"};
-    const ShowCase cases[] = {
-        {"CwFreq 70", 38, [](D& r) { r.OptFeatures.CwFreq = 70; }, cw, 40},
-        {"CwFreq 0", 38, [](D& r) { r.OptFeatures.CwFreq = 0; }, cw, 0},
-        {"CwFreq 301", 38, [](D& r) { r.OptFeatures.CwFreq = 301; }, cw, 0},
-        {"MicGain 15", 8, [](D& r) { r.OptFeatures.MicGain = 15; }, mic, 14},
-        {"MicGain 0", 8, [](D& r) { r.OptFeatures.MicGain = 0; }, mic, 0},
-        {"MicGain 40", 8, [](D& r) { r.OptFeatures.MicGain = 40; }, mic, 0},
-        {"HfDwChan past a shorter list", 52, [](D& r) { r.HfDwChan = 59; }, mic, 0},
-        {"Tot -1", 11, [](D& r) { r.OptFeatures.Tot = -1; }, {"Off", "30"}, 0},
-        {"Agc 1", 3, [](D& r) { r.OptFeatures.Agc = 1; }, {"SLOW", "FAST"}, 1},
-        {"Agc in an empty list", 3, [](D& r) { r.OptFeatures.Agc = 1; }, {}, -1},
-        {"HfDwMode CW", 53, [](D& r) { r.HfDwMode = 5; }, dw, 4},
-        {"HfDwMode PA", 53, [](D& r) { r.HfDwMode = 4; }, dw, -1},
-        {"HamDwMode 9", 56, [](D& r) { r.HamDwMode = 9; }, dw, -1},
-        {"Mode PA not enabled", 18, [](D& r) { r.OptFeatures.Mode = 4; }, noPa, 0},
-        {"Mode USB", 18, [](D& r) { r.OptFeatures.Mode = 2; }, noPa, 2},
-        {"Mode 9", 18, [](D& r) { r.OptFeatures.Mode = 9; }, {"AM", "FM"}, 1},  // shown as FM
-        {"Mode, no mode enabled", 18, [](D& r) { r.OptFeatures.Mode = 1; }, {}, -1},
-        {"Roger set 3", 205, [](D& r) { r.OptFeatures.RBEnable = 1, r.OptFeatures.RBSet = 3; }, {"OFF", "1", "3"}, 2},
-        {"Roger off", 205, [](D& r) { r.OptFeatures.RBEnable = 0, r.OptFeatures.RBSet = 3; }, {"OFF", "1", "3"}, 0},
-        {"Roger set 9", 205, [](D& r) { r.OptFeatures.RBEnable = 1, r.OptFeatures.RBSet = 9; }, {"OFF", "1", "3"}, 0},
-        {"HamPublic 2", 60, [](D& r) { r.HamPublic = 2; }, {"Off", "On"}, 0},
-        {"no field", 4, [](D&) {}, {"300", "310"}, -1},
-    };
-    for (const ShowCase& c : cases) {
-        DataFileRec r = d;
-        c.stored(r);
-        EXPECT_EQ(ModOptFeat::ShownPosition(r, c.code, c.items), c.shown) << c.what;
-    }
-    d.HfDwChan = 59;
-    QStringList sixty;
-    for (int n = 1; n <= 60; ++n) sixty << QString::number(n);
-    EXPECT_EQ(ModOptFeat::ShownPosition(d, 52, sixty), 59);
-}
-
-TEST_F(OptFeatSave, CheckBoxesShowOutOfRangeValuesAsTheirDefault) {
-    o.BeepOn = 2;
-    o.ResetOpt = 5;
-    o.VoxOn = -1;
-    o.CwEnable = 0;
-    EXPECT_EQ(ModOptFeat::ShownCheckValue(d, 2), 1);
-    EXPECT_EQ(ModOptFeat::ShownCheckValue(d, 1), 0);  // "MEM Menu" defaults to off
-    EXPECT_EQ(ModOptFeat::ShownCheckValue(d, 0), 1);
-    EXPECT_EQ(ModOptFeat::ShownCheckValue(d, 10), 0);
-    for (int none : {4, 11, 12, -1}) EXPECT_EQ(ModOptFeat::ShownCheckValue(d, none), -1) << none;
-}
-
-TEST(OptFeatModeEnables, TheLastCheckedEnableStaysChecked) {
-    const int onlyFm[] = {0, 0, 0, 0, 0, 0};  // FM just cleared
-    EXPECT_EQ(ModOptFeat::CheckEnoughChecked(0, 1, onlyFm, 0), 1);
-    const int fmAndCw[] = {0, 0, 0, 0, 0, 1};
-    EXPECT_EQ(ModOptFeat::CheckEnoughChecked(0, 1, fmAndCw, 0), 0);
-    EXPECT_EQ(ModOptFeat::CheckEnoughChecked(0, 1, fmAndCw, 5), 1);  // the excluded box does not count
-    EXPECT_EQ(ModOptFeat::CheckEnoughChecked(1, 1, onlyFm, 0), 1);
-    EXPECT_EQ(ModOptFeat::CheckEnoughChecked(0, 2, fmAndCw, 0), 1);
 }
 
 }  // namespace

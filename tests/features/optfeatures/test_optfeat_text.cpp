@@ -130,13 +130,4 @@ TEST(OptFeatText, RssiStepsStayInOrderWithinTheirRun) {
     for (int outside : {-1, 14}) EXPECT_EQ(ModOptFeat::CheckStepValue(points, outside, "5"), 0);
 }
 
-TEST(OptFeatText, StoredValuesAsShown) {
-    EXPECT_EQ(ModOptFeat::TenthsText(160), "16.0");
-    EXPECT_EQ(ModOptFeat::TenthsText(-37), "-3.7");
-    EXPECT_EQ(ModOptFeat::TenthsText(5), "0.5");
-    EXPECT_EQ(ModOptFeat::TxOffsetText(100), "0.0100");
-    EXPECT_EQ(ModOptFeat::TxOffsetText(50000), "5.0000");
-    EXPECT_EQ(ModOptFeat::TxOffsetText(0), "0.0000");
-}
-
 }  // namespace
