@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -47,7 +48,7 @@ TEST_P(OptFeatLists, EveryListHoldsExactlyItsEntries) {
     const QStringList letters = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L"};
     const QStringList offOn = List(lang, {"@OFF", "@ON"});
     const QStringList modes = {"FM", "AM", "USB", "LSB", "CW"};
-    const std::pair<std::initializer_list<int>, QStringList> expected[] = {
+    const std::pair<std::vector<int>, QStringList> expected[] = {
         {{0, 1}, letters.mid(0, 10)},
         {{2}, en ? QStringList{"Tx Frequency Display", "SWR LCD Display", "TOT Remain Time Display", "Battery Voltage Display"}
                  : QStringList{"发射频率显示", "SWR驻波LCD显示", "TOT剩余时间显示", "电池电压显示"}},
