@@ -17,6 +17,7 @@ public:
     // Child windows
     virtual bool IsFormLoaded(const QString& formName) const { return false; }
     virtual void UnloadChildForms() {}                    // every window but the main window
+    virtual void UnloadForm(const QString& formName) {}   // every loaded window of that name
     virtual void ShowChildForm(const QString& formName) {}  // focus it, or load, show and cascade
     virtual void ShowChannelEditor() {}                   // load and show frmCommChInfo
 

@@ -3,6 +3,8 @@
 #include "shell/ChildForm.h"
 #include "shell/frmMain.h"
 
+#include <QMdiSubWindow>
+
 namespace {
 const QString kChannelEditor = QStringLiteral("frmCommChInfo");
 }
@@ -18,6 +20,14 @@ bool ShellWindowServices::IsFormLoaded(const QString& formName) const {
 }
 
 void ShellWindowServices::UnloadChildForms() { main_.UnloadChildForms(); }
+
+// A closed frame is no longer found, so this ends when none of that name is left open.
+void ShellWindowServices::UnloadForm(const QString& formName) {
+    while (ChildForm* form = main_.FindChildForm(formName)) {
+        auto* frame = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+        if (!frame || !frame->close()) break;
+    }
+}
 
 void ShellWindowServices::ShowChildForm(const QString& formName) { main_.ShowChildForm(formName); }
 

@@ -16,6 +16,7 @@ public:
 
     bool IsFormLoaded(const QString& formName) const override;
     void UnloadChildForms() override;
+    void UnloadForm(const QString& formName) override;
     void ShowChildForm(const QString& formName) override;
     void ShowChannelEditor() override;
 

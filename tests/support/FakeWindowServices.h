@@ -19,6 +19,7 @@ public:
     void ChangeLanguage() override { calls << QStringLiteral("ChangeLanguage"); }
     void Arrange(int how) override { calls << QStringLiteral("Arrange %1").arg(how); }
     void UnloadChildForms() override { calls << QStringLiteral("UnloadChildForms"); }
+    void UnloadForm(const QString& name) override { calls << QStringLiteral("UnloadForm ") + name; }
     void ShowChildForm(const QString& name) override { calls << QStringLiteral("ShowChildForm ") + name; }
     void ShowChannelEditor() override { calls << QStringLiteral("ShowChannelEditor"); }
     void ReShowGrid(int row) override { calls << QStringLiteral("ReShowGrid %1").arg(row); }
