@@ -1,6 +1,7 @@
 // The program: start-up, then the main window, whose closing ends the run.
 #include "channels/ChannelForms.h"
 #include "core/ProgramData.h"
+#include "features/optfeatures/OptFeatureForms.h"
 #include "features/rogerbeep/RogerBeepForms.h"
 #include "features/weather/WeatherForms.h"
 #include "core/startup/ModMain.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
 
     // The editor windows, opened by the main window by form name.
     RegisterChannelForms();
+    RegisterOptFeatureForms();
     RegisterRogerBeepForms();
     RegisterWeatherForms();
 
