@@ -1,10 +1,10 @@
 // The program: start-up, then the main window, whose closing ends the run.
 #include "channels/ChannelForms.h"
 #include "core/ProgramData.h"
+#include "core/startup/ModMain.h"
 #include "features/optfeatures/OptFeatureForms.h"
 #include "features/rogerbeep/RogerBeepForms.h"
 #include "features/weather/WeatherForms.h"
-#include "core/startup/ModMain.h"
 #include "shell/frmMain.h"
 
 #include <QApplication>
