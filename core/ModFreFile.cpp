@@ -10,6 +10,7 @@
 #include "platform/MessageBox.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <optional>
@@ -38,12 +39,29 @@ bool WriteComplete(QSaveFile& f, const QByteArray& bytes) {
 
 void ShowFileError() { MsgBox::Show(ModMsg::FileError.Text(), MsgBox::OKOnly); }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path) {
+// The first `limit` bytes of a regular file and the file's whole size. A folder, a device or
+// a pipe is no data file (reading one could block or never end), and no more than the
+// program needs is ever read.
+struct FileHead {
+    QByteArray bytes;
+    qint64 size = 0;
+};
+
+std::optional<FileHead> ReadFileHead(const QString& path, qint64 limit) {
+    const QFileInfo info(path);
+    if (!info.isFile()) return std::nullopt;
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
-    QByteArray bytes = f.readAll();
+    FileHead head{f.read(limit), info.size()};
     if (f.error() != QFileDevice::NoError) return std::nullopt;
-    return bytes;
+    return head;
+}
+
+int TotalChannels(const DataFileRec& rec) {
+    int total = 0;
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int group = 1; group <= kGroupCount; ++group) total += UsedSlots(rec, mode, group);
+    return total;
 }
 
 // Counts outside a group's capacity would make every reader of the channel table index
@@ -75,13 +93,15 @@ bool ChannelNumbersAreValid(const DataFileRec& rec, const ChannelTable& channels
 
 // Reads the channel file of dataPath for the counts of rec into channels.
 bool ReadChannels(const QString& dataPath, const DataFileRec& rec, ChannelTable& channels) {
-    const auto bytes = ReadWholeFile(ChannelFilePath(dataPath));
-    if (!bytes) return false;
+    const auto head = ReadFileHead(ChannelFilePath(dataPath),
+                                   qint64{TotalChannels(rec)} * DataFileCodec::kChannelRecordSize);
+    if (!head) return false;
+    const QByteArray& bytes = head->bytes;
     int offset = 0;
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int group = 1; group <= kGroupCount; ++group)
             for (int slot = 1; slot <= rec.ChCountAt(mode, group); ++slot) {
-                if (!DataFileCodec::DecodeChannelRecord(*bytes, offset, channels(mode, slot, group))) return false;
+                if (!DataFileCodec::DecodeChannelRecord(bytes, offset, channels(mode, slot, group))) return false;
                 offset += DataFileCodec::kChannelRecordSize;
             }
     return true;
@@ -127,8 +147,6 @@ void CaptionMainWindow() {
     if (Windows().IsMainWindowLoaded()) Windows().SetMainCaption();
 }
 
-bool ChannelsEqual(const ChannelRecord& a, const ChannelRecord& b) { return a == b; }
-
 bool ChannelsUnchanged() {
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int group = 1; group <= kGroupCount; ++group) {
@@ -138,7 +156,7 @@ bool ChannelsUnchanged() {
                 const ChannelRecord& fileCh = Prog::FileChInfo(mode, k, group);
                 int slot = k;
                 if (Prog::ChInfo(mode, k, group).ChNo != fileCh.ChNo) slot = FindChannelByCHID(fileCh.ChNo, mode, group);
-                if (slot == 0 || !ChannelsEqual(Prog::ChInfo(mode, slot, group), fileCh)) return false;
+                if (slot == 0 || !(Prog::ChInfo(mode, slot, group) == fileCh)) return false;
             }
         }
     return true;
@@ -157,20 +175,11 @@ bool OptFeaturesUnchanged(const OptFeatRec& a, const OptFeatRec& b) {
     return x == y;
 }
 
-// Every field after ToneTips.
+// Every field after ToneTips, compared as the file holds them (a weather frequency that is
+// not a number still equals itself there).
 bool TailUnchanged(const DataFileRec& a, const DataFileRec& b) {
-    DataFileRec x = a, y = b;
-    for (DataFileRec* r : {&x, &y}) {
-        r->DataVersion = {};
-        r->CurMode = 0;
-        r->CurGroup = {};
-        r->CurChRow = {};
-        r->ChCount = {};
-        r->RadioInfo = {};
-        r->OptFeatures = {};
-        r->ToneTips = {};
-    }
-    return x == y;
+    constexpr int kTail = 1267;  // FreqChOpt, the first field after the tone sets
+    return DataFileCodec::EncodeDataFileRec(a).mid(kTail) == DataFileCodec::EncodeDataFileRec(b).mid(kTail);
 }
 
 }  // namespace
@@ -259,12 +268,12 @@ bool SaveDataFile() {
 
 bool OpenDataFile() {
     const QString path = Prog::DataFileName;
-    const auto bytes = ReadWholeFile(path);
-    if (!bytes) {
+    const auto head = ReadFileHead(path, DataFileCodec::kDataFileRecSize);
+    if (!head) {
         ShowFileError();
         return false;
     }
-    const QString version = QString::fromLatin1(bytes->left(4));
+    const QString version = QString::fromLatin1(head->bytes.left(4));
     if (!ModVersion::IsValidVersion(version)) {
         MsgBox::Show(ModVerionMana::UnknownDataVersionText(), MsgBox::OKOnly);
         return false;
@@ -275,11 +284,11 @@ bool OpenDataFile() {
         if (answer == MsgBox::Yes) ModVerionMana::StartVersionSoft(version);
         return false;
     }
-    if (bytes->size() != DataFileCodec::kDataFileRecSize) {
+    if (head->size != DataFileCodec::kDataFileRecSize) {
         MsgBox::Show(ModVerionMana::NoSuchVersionText(), MsgBox::OKOnly);
         return false;
     }
-    auto pair = ReadPair(path, *bytes);
+    auto pair = ReadPair(path, head->bytes);
     if (!pair) {
         ShowFileError();
         return false;
@@ -296,9 +305,9 @@ bool OpenDataFile() {
 }
 
 bool LoadDataFileQuiet(const QString& path) {
-    const auto bytes = ReadWholeFile(path);
+    const auto head = ReadFileHead(path, DataFileCodec::kDataFileRecSize);
     std::optional<LoadedPair> pair;
-    if (bytes) pair = ReadPair(path, *bytes);
+    if (head) pair = ReadPair(path, head->bytes);
     if (!pair) {
         CopyToFileDataBuf();
         return false;

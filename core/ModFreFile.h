@@ -30,8 +30,10 @@ void CopyFromFileDataBuf();
 bool WriteFreFile(const QString& dataPath);
 bool ReadFreFile(const QString& dataPath);
 
-// Saves the working data under DataFileName. On any failure "file error." is shown, the
-// previous files stay as they were, and the data still counts as modified.
+// Saves the working data under DataFileName. Both files are written completely beside their
+// final names before either replaces the old one, so a failed write leaves the previous pair
+// as it was (only a failure between the two final renames could part them). On any failure
+// "file error." is shown and the data still counts as modified.
 bool SaveDataFile();
 // Opens the pair at DataFileName into the working data, with the version and length checks.
 bool OpenDataFile();

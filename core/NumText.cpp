@@ -75,7 +75,10 @@ QString FormatFixed(double value, int decimals) {
     if (digits.size() < pointPos + decimals + 1) digits += QString(pointPos + decimals + 1 - digits.size(), QLatin1Char('0'));
     QString kept = digits.left(pointPos + decimals);
     const bool roundUp = digits[pointPos + decimals] >= QLatin1Char('5');
-    if (kept.isEmpty()) kept = QStringLiteral("0");
+    if (kept.isEmpty()) {  // no digit kept (0 decimals, value below 1): keep a whole "0"
+        kept = QStringLiteral("0");
+        pointPos = 1;
+    }
     if (roundUp) {
         const int before = static_cast<int>(kept.size());
         kept = IncrementDigits(kept);

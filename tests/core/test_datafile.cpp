@@ -12,6 +12,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <random>
 #include <set>
 
@@ -229,6 +230,41 @@ TEST_F(DataFile, ShortChannelFileOrBadCountsAreAFileErrorAndChangeNothing) {
         EXPECT_EQ(boxes.prompts(), QStringList(QStringLiteral("file error."))) << c.name;
         EXPECT_TRUE(Take() == before) << c.name;
     }
+}
+
+TEST_F(DataFile, FoldersDevicesAndHugeFilesAreRefusedWithoutReadingThem) {
+    ASSERT_TRUE(SaveAs(QStringLiteral("good.dat")));
+    // a sparse file of 4 GiB that starts like a good data file
+    QFile huge(Dat(QStringLiteral("huge.dat")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    huge.write(Read(QStringLiteral("good.dat")));
+    ASSERT_TRUE(huge.resize(qint64{1} << 32));
+    huge.close();
+    QDir(env.Path(QString())).mkdir(QStringLiteral("folder.dat"));
+    struct Case { QString path; const char* message; };
+    const Case cases[] = {
+        {Dat(QStringLiteral("huge.dat")), "Fail to start the software. This version does not exist."},
+        {Dat(QStringLiteral("folder.dat")), "file error."},
+        {QStringLiteral("/dev/zero"), "file error."},
+        {Dat(QStringLiteral("missing.dat")), "file error."},
+    };
+    for (const Case& c : cases) {
+        const Snapshot before = Take();
+        boxes.Clear();
+        Prog::DataFileName = c.path;
+        EXPECT_FALSE(ModFreFile::OpenDataFile()) << c.path.toStdString();
+        EXPECT_EQ(boxes.prompts(), QStringList(QString::fromUtf8(c.message))) << c.path.toStdString();
+        EXPECT_TRUE(Take() == before);
+        EXPECT_FALSE(ModFreFile::LoadDataFileQuiet(c.path));
+    }
+}
+
+TEST_F(DataFile, AWeatherFrequencyThatIsNotANumberStillCountsAsSaved) {
+    Prog::RadioData.TVChannel[3].FreqMHz = std::numeric_limits<double>::quiet_NaN();
+    ASSERT_TRUE(ModFreFile::SaveDataFile());
+    EXPECT_FALSE(ModFreFile::IsDataModified());
+    ASSERT_TRUE(ModFreFile::OpenDataFile());
+    EXPECT_FALSE(ModFreFile::IsDataModified());
 }
 
 TEST_F(DataFile, AFailedSaveKeepsThePreviousPairAndTheModifiedState) {

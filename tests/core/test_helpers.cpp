@@ -29,6 +29,8 @@ TEST(NumText, FormatFixedRoundsTheDecimalFormNotTheBinaryOne) {
         {0.00005, 4, "0.0001"},   {0, 4, "0.0000"},         {1.25, 1, "1.3"},
         {20, 1, "20.0"},          {-1.5, 0, "-2"},          {-0.00001, 4, "0.0000"},
         {29.7, 4, "29.7000"},     {162.55, 3, "162.550"},   {5, 4, "5.0000"},
+        {0.7, 0, "1"},            {0.5, 0, "1"},            {0.4, 0, "0"},
+        {9.5, 0, "10"},           {0.05, 1, "0.1"},
     };
     for (const Case& c : cases) EXPECT_EQ(NumText::FormatFixed(c.v, c.d), QString::fromLatin1(c.out)) << c.v;
 }

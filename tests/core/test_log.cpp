@@ -3,6 +3,7 @@
 #include "core/ProgramData.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -38,9 +39,11 @@ TEST(Log, OneQuotedLinePerCallAndOneFilePerDay) {
     Prog::Reset();
 }
 
-TEST(Log, AnUnwritableFolderIsSkippedQuietly) {
-    Prog::ProgramDir = QStringLiteral("/nonexistent/folder");
-    Log::WriteLog(QStringLiteral("x"), QStringLiteral("y"));  // must not throw or crash
+TEST(Log, AFolderThatCannotBeWrittenIsSkippedQuietly) {
+    QTemporaryDir dir;
+    Prog::ProgramDir = dir.filePath(QStringLiteral("missing"));
+    Log::WriteLog(QStringLiteral("x"), QStringLiteral("y"));  // no exception, no folder made
+    EXPECT_FALSE(QFileInfo::exists(Prog::ProgramDir));
     Prog::Reset();
 }
 
