@@ -154,7 +154,6 @@ private slots:
     }
     void cleanup() {
         watchdog_.stop();
-        QVERIFY2(!watchdogFired_, "a transfer did not end");
         const int unscripted = boxes_->unscriptedCount();
         if (Prog::CommType != 0) ModComm::EndComm(false);
         ModComm::CloseCommPort();
@@ -167,6 +166,7 @@ private slots:
         env_.reset();
         boxes_.reset();
         Link::Reset();
+        QVERIFY2(!watchdogFired_, "a transfer did not end");
         QCOMPARE(unscripted, 0);
     }
 
@@ -338,6 +338,21 @@ private slots:
         QVERIFY(!ModComm::MSComm1().PortOpen());
         // The blocks read so far over the cleared fill: block 199 from the radio, 200 still 0xFF.
         QCOMPARE(RadioImageBytes().mid(0, 199 * 16), RadioEmulator::DefaultImage().mid(0, 199 * 16));
+    }
+
+    // The radio-information read (its entries are hidden): the handshake alone, no question,
+    // no window, no message; it ends with the port closed and the data as it was.
+    void radioInformationReadEndsAfterTheHandshake() {
+        Connect(false);
+        const QByteArray before = WorkingData();
+        w_->ReadRMGDataFromRadio();
+        QVERIFY(WaitIdle());
+        QCOMPARE(radio_->GetCounters().framesSeen, 1);
+        QCOMPARE(radio_->GetCounters().programFrames, 1);
+        QCOMPARE(boxes_->prompts(), QStringList());
+        QVERIFY(!ModComm::MSComm1().PortOpen());
+        QCOMPARE(WorkingData(), before);
+        QCOMPARE(Link::RadioImage[0x1F00], byte8(0xFF));  // the image was prepared, nothing read into it
     }
 
     // A write chosen just before a read: its timer runs out inside the read's window and

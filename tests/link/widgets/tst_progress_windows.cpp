@@ -30,8 +30,7 @@ namespace {
 
 constexpr int kCom = 4;
 
-// The program's window services as far as the progress windows go; the other calls of the
-// end of a read are only recorded.
+// The program's window services as far as the progress windows go.
 class ProgressServices final : public WindowServices {
 public:
     ProgressServices() { SetWindowServices(this); }
@@ -39,51 +38,26 @@ public:
     void SetProgressValue(int percent, bool group) override { ProgressWindows::SetProgressValue(percent, group); }
     void SetProgressRadio(int radiosDone) override { ProgressWindows::SetProgressRadio(radiosDone); }
     void SetProgressCaption(const QString& caption) override { ProgressWindows::SetProgressCaption(caption); }
-    void UnloadProgressWindow(bool group) override {
-        calls << QStringLiteral("UnloadProgressWindow");
-        ProgressWindows::UnloadProgressWindow(group);
-    }
-    void UnloadChildForms() override { calls << QStringLiteral("UnloadChildForms"); }
-    QStringList calls;
+    void UnloadProgressWindow(bool group) override { ProgressWindows::UnloadProgressWindow(group); }
 };
 
-// What a window showed when the radio saw the first frame of its transfer.
-struct FirstLook {
-    bool taken = false;
-    bool visible = false;
-    QString title, label1, label2, label3, label4;
-    QRect label1Rect, label2Rect, label4Rect, label3Rect;
-    Qt::Alignment label1Align;
-    int label1TextWidth = 0;
-    QSize size;
-    bool closeButton = false;
-};
-
-template <typename Form>
-FirstLook Look(Form* form) {
-    FirstLook look;
-    look.taken = true;
-    look.visible = form->isVisible();
-    look.title = form->windowTitle();
-    auto* l1 = form->template findChild<QLabel*>(QStringLiteral("Label1"));
-    auto* l2 = form->template findChild<QLabel*>(QStringLiteral("Label2"));
-    look.label1 = l1->text();
-    look.label2 = l2->text();
-    look.label1Rect = l1->geometry();
-    look.label2Rect = l2->geometry();
-    look.label1Align = l1->alignment();
-    look.label1TextWidth = l1->fontMetrics().horizontalAdvance(l1->text());
-    if (auto* l3 = form->template findChild<QLabel*>(QStringLiteral("Label3"))) {
-        look.label3 = l3->text();
-        look.label3Rect = l3->geometry();
+// What a progress window shows, as "what=value" lines: title, the texts, whether each
+// label ends 10 twips (one pixel) before its value and is wide enough for its text.
+QStringList Facts(QDialog* form) {
+    QStringList facts{QStringLiteral("title=") + form->windowTitle(),
+                      QStringLiteral("closeButton=%1").arg(form->windowFlags().testFlag(Qt::WindowCloseButtonHint))};
+    const std::pair<const char*, const char*> pairs[] = {{"Label1", "Label2"}, {"Label4", "Label3"}};
+    for (const auto& [name, valueName] : pairs) {
+        auto* label = form->findChild<QLabel*>(QLatin1String(name));
+        auto* value = form->findChild<QLabel*>(QLatin1String(valueName));
+        if (!label) continue;
+        const bool before = label->geometry().right() + 2 == value->x() && label->alignment().testFlag(Qt::AlignRight);
+        const bool fits = label->width() >= label->fontMetrics().horizontalAdvance(label->text());
+        facts << QStringLiteral("%1=%2").arg(QLatin1String(name), label->text())
+              << QStringLiteral("%1=%2").arg(QLatin1String(valueName), value->text())
+              << QStringLiteral("%1 before %2: %3 %4").arg(QLatin1String(name), QLatin1String(valueName)).arg(before).arg(fits);
     }
-    if (auto* l4 = form->template findChild<QLabel*>(QStringLiteral("Label4"))) {
-        look.label4 = l4->text();
-        look.label4Rect = l4->geometry();
-    }
-    look.size = form->size();
-    look.closeButton = form->windowFlags().testFlag(Qt::WindowCloseButtonHint);
-    return look;
+    return facts;
 }
 
 }  // namespace
@@ -177,32 +151,22 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QString, label);
         Prog::CurLanguage = static_cast<int16>(language);
-        FirstLook look;
-        onFrame_ = [&](const QByteArray&, int n) {
-            if (n == 1) look = Look(FrmProgress::Loaded());
+        QStringList facts;
+        QSize size;
+        onFrame_ = [&](const QByteArray&, int n) {  // the load started the transfer
+            if (n != 1) return;
+            facts = Facts(FrmProgress::Loaded());
+            size = FrmProgress::Loaded()->size();
         };
         Prepare(static_cast<int16>(commType));
         RunWindow<FrmProgress>();
 
-        QVERIFY(look.taken);  // the load started the transfer: "PROGRAM" reached the radio
-        QVERIFY(look.visible);
-        QCOMPARE(look.title, title);
-        QCOMPARE(look.label1, label);
-        QCOMPARE(look.label2, QStringLiteral("0%"));
-        QCOMPARE(look.size, QSize(4860 / 15, 1410 / 15));
-        QVERIFY(!look.closeButton);
-        // "0%" at 2880 twips; the label ends 10 twips (a pixel) before it and shows its text whole.
-        QCOMPARE(look.label2Rect.x(), 192);
-        QVERIFY(look.label1Align.testFlag(Qt::AlignRight));
-        QCOMPARE(look.label1Rect.x() + look.label1Rect.width() + 1, look.label2Rect.x());
-        QVERIFY(look.label1Rect.width() >= look.label1TextWidth);
-        QVERIFY(look.label1Rect.width() >= 1080 / 15);
-
+        QCOMPARE(facts, QStringList({"title=" + title, "closeButton=0", "Label1=" + label, "Label2=0%",
+                                     "Label1 before Label2: 1 1"}));
+        QCOMPARE(size, QSize(4860 / 15, 1410 / 15));
         QCOMPARE(Prog::CommType, int16(0));
         QVERIFY(!FrmProgress::Loaded());
-        QCOMPARE(services_->calls.count(QStringLiteral("UnloadProgressWindow")), 1);
-        QCOMPARE(boxes_->prompts().last(),
-                 commType == 1 ? ModMsg::TransferDone.Item(1) : ModMsg::TransferDone.Item(2));
+        QCOMPARE(boxes_->prompts(), QStringList{ModMsg::TransferDone.Item(commType)});
     }
 
     // Reply 500 is the block at 0x1F10 (replies 1 and 2 answer the handshake and the
@@ -270,72 +234,42 @@ private slots:
         QCOMPARE(barAfter, 100);
     }
 
-    void groupWindowOpensWithBothBarsAndWritesTheRadio() {
-        FirstLook look;
+    // The group write's window: both bars, the radio number, and a close box that ends
+    // the transfer as failed (port closed, no completion message), while Escape does not.
+    void groupWindowAndItsCloseBox() {
+        QStringList facts;
         int16 askOnNoAnswer = 0;
-        int radioBarMin = -1, radioBarValue = -1;
-        QList<int> values;
-        QStringList labels;
-        onFrame_ = [&](const QByteArray&, int n) {
-            if (n != 1) return;
-            frmMProgress* form = frmMProgress::Loaded();
-            look = Look(form);
-            askOnNoAnswer = Prog::AskOnNoAnswer;
-            auto* radios = form->findChild<QProgressBar*>(QStringLiteral("ProgressBar2"));
-            radioBarMin = radios->minimum();
-            radioBarValue = radios->value();
-            RecordBar(form, &values, &labels);
-        };
-        Prepare(2);
-        ModCommFun::PackImage();
-        Prog::MultiWrite = -1;
-        RunWindow<frmMProgress>();
-
-        QVERIFY(look.visible);
-        QCOMPARE(look.title, QStringLiteral("Write data to radio"));
-        QCOMPARE(look.label1, QStringLiteral("Completion percentage:"));
-        QCOMPARE(look.label2, QStringLiteral("0%"));
-        QCOMPARE(look.label3, QStringLiteral("1"));
-        QCOMPARE(look.label4, QString());
-        QCOMPARE(look.size, QSize(4680 / 15, 3195 / 15));
-        QVERIFY(look.closeButton);
-        QCOMPARE(look.label1Rect.x() + look.label1Rect.width() + 1, look.label2Rect.x());
-        QCOMPARE(look.label4Rect.x() + look.label4Rect.width() + 1, look.label3Rect.x());
-        QCOMPARE(askOnNoAnswer, int16(-1));
-        QCOMPARE(radioBarMin, 1);
-        QCOMPARE(radioBarValue, 1);
-        // A write shows its percentage before each block: the last, 0x65F0, is 99.94 %.
-        QCOMPARE(values.first(), 1);
-        QCOMPARE(values.last(), 100);
-        QCOMPARE(labels.last(), QStringLiteral("100%"));
-        QCOMPARE(boxes_->prompts(), QStringList{ModMsg::TransferDone.Item(2)});
-        QCOMPARE(radio_->Image(), QByteArray(reinterpret_cast<const char*>(Link::RadioImage.data()), 0x6600));
-        QVERIFY(!frmMProgress::Loaded());
-        QCOMPARE(Prog::MultiWrite, int16(0));
-    }
-
-    void groupWindowCloseBoxEndsTheWriteAsFailed() {
+        std::pair<int, int> radioBar;
         bool escapeIgnored = false;
         onFrame_ = [&](const QByteArray&, int n) {
-            if (n != 100) return;
             frmMProgress* form = frmMProgress::Loaded();
-            QTest::keyClick(form, Qt::Key_Escape);
-            escapeIgnored = form->isVisible();
-            QTimer::singleShot(0, form, [form] { form->close(); });
+            if (n == 1) {
+                facts = Facts(form);
+                askOnNoAnswer = Prog::AskOnNoAnswer;
+                auto* radios = form->findChild<QProgressBar*>(QStringLiteral("ProgressBar2"));
+                radioBar = {radios->minimum(), radios->value()};
+            } else if (n == 100) {
+                QTest::keyClick(form, Qt::Key_Escape);
+                escapeIgnored = form->isVisible();
+                QTimer::singleShot(0, form, [form] { form->close(); });
+            }
         };
         Prepare(2);
         ModCommFun::PackImage();
         Prog::MultiWrite = -1;
         RunWindow<frmMProgress>();
 
+        QCOMPARE(facts, QStringList({"title=Write data to radio", "closeButton=1", "Label1=Completion percentage:",
+                                     "Label2=0%", "Label1 before Label2: 1 1", "Label4=", "Label3=1",
+                                     "Label4 before Label3: 1 1"}));
+        QCOMPARE(askOnNoAnswer, int16(-1));
+        QCOMPARE(radioBar, std::make_pair(1, 1));
         QVERIFY(escapeIgnored);
         QVERIFY(!frmMProgress::Loaded());
         QVERIFY(!ModComm::MSComm1().PortOpen());
         QCOMPARE(boxes_->prompts(), QStringList());
         QCOMPARE(Prog::CommType, int16(0));
         QCOMPARE(Prog::MultiWrite, int16(0));
-        QCOMPARE(Link::MultiFormShown, int16(0));
-        QVERIFY(!ModComm::IsWaitTimerOn());
         const int written = radio_->GetCounters().blocksWritten;
         QTest::qWait(400);  // nothing more goes out once the window is closed
         QCOMPARE(radio_->GetCounters().blocksWritten, written);
