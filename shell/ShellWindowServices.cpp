@@ -3,6 +3,9 @@
 #include "shell/ChildForm.h"
 #include "shell/frmMain.h"
 
+#include "link/ModComm.h"
+#include "link/widgets/ProgressWindows.h"
+
 #include <QMdiSubWindow>
 
 namespace {
@@ -48,3 +51,17 @@ void ShellWindowServices::RefreshRBUse() {
     for (ChildForm* form : main_.ChildForms())
         if (form->HasShowRB()) form->ShowRB();
 }
+
+void ShellWindowServices::CloseCommPort() { ModComm::CloseCommPort(); }
+
+void ShellWindowServices::SetProgressValue(int percent, bool groupWrite) {
+    ProgressWindows::SetProgressValue(percent, groupWrite);
+}
+
+void ShellWindowServices::SetProgressRadio(int radiosDone) { ProgressWindows::SetProgressRadio(radiosDone); }
+
+void ShellWindowServices::SetProgressCaption(const QString& caption) { ProgressWindows::SetProgressCaption(caption); }
+
+void ShellWindowServices::UnloadProgressWindow(bool groupWrite) { ProgressWindows::UnloadProgressWindow(groupWrite); }
+
+void ShellWindowServices::SetStatusPanelText(int panel, const QString& text) { main_.SetStatusPanelText(panel, text); }

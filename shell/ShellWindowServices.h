@@ -24,8 +24,14 @@ public:
     void RefreshChannelRefs() override;
     void RefreshRBUse() override;
 
-    // The serial port belongs to the radio link's part of the main window.
-    void CloseCommPort() override {}
+    void CloseCommPort() override;
+
+    void SetProgressValue(int percent, bool groupWrite) override;
+    void SetProgressRadio(int radiosDone) override;
+    void SetProgressCaption(const QString& caption) override;
+    void UnloadProgressWindow(bool groupWrite) override;
+
+    void SetStatusPanelText(int panel, const QString& text) override;
 
 private:
     frmMain& main_;

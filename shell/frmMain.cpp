@@ -75,6 +75,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent), services_(*this) {
     TimerReNew->setObjectName(QStringLiteral("TimerReNew"));
     TimerReNew->setInterval(200);
     connect(TimerReNew, &QTimer::timeout, this, &frmMain::TimerReNew_Timer);
+    BuildLinkTimers();
 
     SetWindowServices(&services_);
     MDIForm_Load();

@@ -56,6 +56,9 @@ public:
     // 3 minimised windows in a row along the bottom.
     void Arrange(int how);
 
+    // Status bar panel 1..5; other numbers are ignored.
+    void SetStatusPanelText(int panel, const QString& text);
+
     QMdiArea* MdiArea() const { return mdiArea_; }
     // The menu entry of that name (a menu of the bar gives its menu action).
     QAction* MenuEntry(const QString& name) const;
@@ -117,8 +120,10 @@ private:
     void TimerReNew_Timer();
 
     // Radio commands (frmMainLink.cpp)
+    void BuildLinkTimers();
     void mnuReadFromRadio_Click();
     void mnuWriteToRadio_Click();
+    void TimerWrite_Timer();
     void mnuMWriteToRadio_Click();
     void mnuComm_Click();
     void mnuRadioInfo_Click();
@@ -138,6 +143,7 @@ private:
     QHash<QString, QMenu*> menus_;
     QList<QAction*> windowListEntries_;
     QTimer* TimerReNew = nullptr;
+    QTimer* TimerWrite = nullptr;  // 20 ms after the write command: the write itself
     QTimer* clock_ = nullptr;
     QString dlgCommonDialogFilter_;
 };

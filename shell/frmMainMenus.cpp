@@ -207,6 +207,10 @@ void frmMain::ShowStatusTexts() {
     panels_[2]->setFrameShape(QFrame::NoFrame);
 }
 
+void frmMain::SetStatusPanelText(int panel, const QString& text) {
+    if (panel >= 1 && panel < static_cast<int>(panels_.size())) panels_[static_cast<std::size_t>(panel)]->setText(text);
+}
+
 void frmMain::ApplyMenuCaptions() {
     for (const MenuTable::Entry& e : MenuTable::Entries())
         if (e.caption) MenuEntry(QLatin1String(e.name))->setText(e.caption());
@@ -320,6 +324,11 @@ void frmMain::mnuViewStatusBar_Click() {
 
 void frmMain::mnuCloseAll_Click() { UnloadChildForms(); }
 
-// The language dialog and the about boxes are not built yet.
-void frmMain::mnuLanguage_Click() { FrmSetLanguage::ShowModal(this); }
+// A language chosen in the dialog is applied by the activation that follows its closing.
+// The window system does not always hand the activation back (no window manager, focus
+// elsewhere), so it is run here as well; it does nothing once the languages agree.
+void frmMain::mnuLanguage_Click() {
+    FrmSetLanguage::ShowModal(this);
+    MDIForm_Activate();
+}
 void frmMain::mnuHelpAbout_Click() { AboutBoxes::ShowAboutBox(this); }

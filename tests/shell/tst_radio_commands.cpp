@@ -1,0 +1,399 @@
+// The radio commands of the real main window, used as a user would, against the radio
+// emulator: on an in-process line and on a pseudo-terminal through the program's serial
+// backend (the COM override). Read, the progress window, the channel editor with the
+// radio's channels; Write with an edit still open; a missing port, a declined question, a
+// port pulled away, a radio gone silent while the window is resized; and a language
+// chosen in the language dialog.
+#include "ScriptedMessageBoxes.h"
+#include "ShellTestEnv.h"
+
+#include "channels/ChannelForms.h"
+#include "channels/frmCommChInfo.h"
+#include "core/DataFileCodec.h"
+#include "core/lang/ModMsg.h"
+#include "link/LinkData.h"
+#include "link/ModComm.h"
+#include "link/widgets/FrmProgress.h"
+#include "platform/serial/ComPorts.h"
+#include "platform/serial/InProcessSerialBackend.h"
+#include "platform/serial/MSComm.h"
+#include "shell/dialogs/FrmSetLanguage.h"
+#include "tests/support/emulator/RadioEmulator.h"
+#include "tests/support/emulator/RadioEmulatorPty.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+constexpr int kCom = 3;  // comPort of the test installation's mysetup.ini
+constexpr const char* kOverride = "ZR7310N_COM3";
+
+// A radio whose HF group B holds channel 1 at 27.1234 MHz and channel 9 at 28.5000 MHz and
+// whose mode byte says HF; every other slot is empty.
+QByteArray RadioWithTwoChannels() {
+    QByteArray image = RadioEmulator::DefaultImage();
+    auto put = [&image](int at, const QByteArray& hex) { image.replace(at, hex.size() / 2, QByteArray::fromHex(hex)); };
+    // slot (g, n) at ((g - 1) * 60 + n - 1) * 16; frequency BCD low pair first; RBSet 1
+    put((60 + 0) * 16, "34122700000000000000010000ffffff00");
+    put((60 + 8) * 16, "00502800000000000000010000ffffff00");
+    put(0x5F28, "0101");  // presence of group B: channel 1 (bit 0 of 0x5F28), channel 9 (bit 0 of 0x5F29)
+    put(0x6364, "10");    // CurMode 0 (HF)
+    return image;
+}
+
+QByteArray WorkingData() {
+    QByteArray bytes = DataFileCodec::EncodeDataFileRec(Prog::RadioData);
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            for (int group = 1; group <= kGroupCount; ++group)
+                bytes += DataFileCodec::EncodeChannelRecord(Prog::ChInfo(mode, slot, group));
+    return bytes + Prog::DataFileName.toUtf8() + QByteArray::number(Prog::IsNewData);
+}
+
+// Runs atBox as each box comes up, then lets the script answer.
+class WatchingBoxes final : public MsgBox::Backend {
+public:
+    WatchingBoxes(ScriptedMessageBoxes& script, std::function<void()> atBox)
+        : script_(script), atBox_(std::move(atBox)) {
+        MsgBox::SetBackend(this);
+    }
+    ~WatchingBoxes() override { MsgBox::SetBackend(&script_); }
+    MsgBox::Result Show(const QString& prompt, int style, const QString& title) override {
+        atBox_();
+        return script_.Show(prompt, style, title);
+    }
+
+private:
+    ScriptedMessageBoxes& script_;
+    std::function<void()> atBox_;
+};
+
+QByteArray RadioImageBytes() { return QByteArray(reinterpret_cast<const char*>(Link::RadioImage.data()), 0x6600); }
+
+frmCommChInfo* ChannelEditor(frmMain* w) {
+    return static_cast<frmCommChInfo*>(w->FindChildForm(QStringLiteral("frmCommChInfo")));
+}
+
+QString Cell(frmCommChInfo* editor, int row, int col) {
+    const QTableWidgetItem* item = editor->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"))->item(row - 1, col - 1);
+    return item ? item->text() : QString();
+}
+
+}  // namespace
+
+class TestRadioCommands : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<ShellTestEnv> env_;
+    std::unique_ptr<ScriptedMessageBoxes> boxes_;
+    std::unique_ptr<InProcessSerialLine> line_;
+    std::unique_ptr<RadioEmulator> radio_;
+    std::unique_ptr<RadioEmulatorPty> pty_;
+    std::function<void(const QByteArray&, int)> onFrame_;
+    int framesSeen_ = 0;
+    frmMain* w_ = nullptr;
+    // A transfer that does not end is ended (every second, window by window), and the test fails.
+    QTimer watchdog_;
+    bool watchdogFired_ = false;
+
+    // The radio behind COM3: in process, or on a pseudo-terminal named by the override.
+    void Connect(bool overPty) {
+        if (!overPty) {
+            line_ = std::make_unique<InProcessSerialLine>();
+            ComPorts::RegisterInProcessLine(kCom, line_.get());
+            QVERIFY(radio_->Attach(line_.get()));
+            return;
+        }
+        pty_ = std::make_unique<RadioEmulatorPty>(radio_.get());
+        QString error;
+        QVERIFY2(pty_->Open(&error), qPrintable(error));
+        qputenv(kOverride, pty_->SlavePath().toLocal8Bit());
+    }
+    void ServeTwoChannels() {
+        radio_->SetImage(RadioWithTwoChannels());
+        Prog::RadioData.CurGroup[0] = 2;  // not in the image: the editor opens on group B
+    }
+    void Trigger(const char* entry) { w_->MenuEntry(QLatin1String(entry))->trigger(); }
+    bool WaitIdle() {
+        return QTest::qWaitFor([] { return Prog::CommType == 0 && !FrmProgress::Loaded(); }, 60000);
+    }
+
+private slots:
+    void initTestCase() {
+        QApplication::setQuitOnLastWindowClosed(false);
+        RegisterChannelForms();
+        connect(&watchdog_, &QTimer::timeout, this, [this] {
+            watchdogFired_ = true;
+            watchdog_.setInterval(1000);
+            for (QWidget* top : QApplication::topLevelWidgets())
+                if (auto* form = qobject_cast<FrmProgress*>(top)) form->Unload();
+            if (Prog::CommType != 0) ModComm::EndComm(false);
+        });
+    }
+    void init() {
+        env_ = std::make_unique<ShellTestEnv>();
+        boxes_ = std::make_unique<ScriptedMessageBoxes>();
+        radio_ = std::make_unique<RadioEmulator>();
+        framesSeen_ = 0;
+        onFrame_ = nullptr;
+        connect(radio_.get(), &RadioEmulator::frameSeen, this, [this](const QByteArray& frame) {
+            ++framesSeen_;
+            if (onFrame_) onFrame_(frame, framesSeen_);
+        });
+        w_ = env_->Start();
+        QVERIFY(w_);
+        watchdogFired_ = false;
+        watchdog_.start(30000);
+    }
+    void cleanup() {
+        watchdog_.stop();
+        const int unscripted = boxes_->unscriptedCount();
+        if (Prog::CommType != 0) ModComm::EndComm(false);
+        ModComm::CloseCommPort();
+        radio_->Detach();
+        ComPorts::ClearInProcessLines();
+        qunsetenv(kOverride);
+        pty_.reset();
+        radio_.reset();
+        line_.reset();
+        env_.reset();
+        boxes_.reset();
+        Link::Reset();
+        QVERIFY2(!watchdogFired_, "a transfer did not end");
+        QCOMPARE(unscripted, 0);
+    }
+
+    void readThenWriteAsAUser_data() {
+        QTest::addColumn<bool>("overPty");
+        QTest::newRow("in-process line") << false;
+        QTest::newRow("pseudo-terminal") << true;
+    }
+    void readThenWriteAsAUser() {
+        QFETCH(bool, overPty);
+        Connect(overPty);
+        ServeTwoChannels();
+        QList<int> percentages;
+        QString title;
+        onFrame_ = [&](const QByteArray&, int n) {
+            if (n != 1) return;
+            FrmProgress* form = FrmProgress::Loaded();
+            QVERIFY(form && form->isVisible());
+            title = form->windowTitle();
+            connect(form->findChild<QProgressBar*>(QStringLiteral("ProgressBar1")), &QProgressBar::valueChanged, this,
+                    [&](int v) { percentages << v; });
+        };
+
+        boxes_->Answer({MsgBox::OK, MsgBox::OK});
+        Trigger("mnuReadFromRadio");
+        QVERIFY(WaitIdle());
+        QCOMPARE(boxes_->prompts(), QStringList({"Read data from radio.\r\nDo you wish continue?", "Read Data Completed."}));
+        QCOMPARE(title, QStringLiteral("Read data from radio"));
+        QCOMPARE(percentages.size(), 100);
+        QCOMPARE(percentages.last(), 100);
+        QCOMPARE(OpenForms(w_), QStringList{QStringLiteral("frmCommChInfo")});
+        frmCommChInfo* editor = ChannelEditor(w_);
+        QCOMPARE(editor->findChild<QComboBox*>(QStringLiteral("Combo6"))->currentText(), QStringLiteral("B"));
+        QCOMPARE(Cell(editor, 1, 1), QStringLiteral("27.1234"));
+        QCOMPARE(Cell(editor, 2, 1), QString());
+        QCOMPARE(Cell(editor, 9, 1), QStringLiteral("28.5000"));
+        QCOMPARE(w_->windowTitle(), QStringLiteral("ZR7310N_II[24.7150 - 30.1050 MHz][File Name:new.dat]"));
+        QVERIFY(!ModComm::MSComm1().PortOpen());
+
+        // Channel 2 typed in but not committed when Write is chosen.
+        w_->activateWindow();  // the user clicks into the main window again
+        QVERIFY(QTest::qWaitForWindowActive(w_));
+        auto* grid = editor->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"));
+        grid->setFocus();
+        const QPoint at = grid->visualRect(grid->model()->index(1, 0)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+        auto* cellEditor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(cellEditor);
+        QTest::keyClicks(cellEditor, QStringLiteral("27.5"));
+        boxes_->Clear();
+        boxes_->Answer({MsgBox::OK, MsgBox::OK});
+        QList<int> channelsInGroupB;  // when each box comes up
+        WatchingBoxes watch(*boxes_, [&] { channelsInGroupB << Prog::RadioData.ChCountAt(0, 2); });
+        Trigger("mnuWriteToRadio");
+        QVERIFY(QTest::qWaitFor([this] { return boxes_->shown().size() == 2; }, 60000));
+        QVERIFY(WaitIdle());
+        QCOMPARE(boxes_->prompts(), QStringList({"Write data to radio.\r\nDo you wish continue?", "Write Data Completed."}));
+        QCOMPARE(channelsInGroupB, QList<int>({3, 3}));  // the edit was in before the question
+        QCOMPARE(radio_->Image(), RadioImageBytes());
+        // HF group B channel 2 at (60 + 1) * 16 = 0x03D0: 27.5000 as 00 50 27; presence bits 0 and 1.
+        QCOMPARE(radio_->Image().mid(0x3D0, 3), QByteArray::fromHex("005027"));
+        QCOMPARE(radio_->Image().mid(0x5F28, 2), QByteArray::fromHex("0301"));
+        QCOMPARE(Cell(editor, 2, 1), QStringLiteral("27.5000"));
+    }
+
+    void readOnAPortThatDoesNotExistOnlySaysSo() {
+        qputenv(kOverride, QByteArrayLiteral("/dev/zr7310n-no-such-port"));
+        const QByteArray before = WorkingData();
+        boxes_->Answer(MsgBox::OK);
+        Trigger("mnuReadFromRadio");
+        QCOMPARE(boxes_->prompts(), QStringList{"Cannot Open Communication Port."});
+        QCOMPARE(Prog::CommType, int16(0));
+        QCOMPARE(WorkingData(), before);
+    }
+
+    void decliningTheQuestionClosesThePortAndChangesNothing_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("question");
+        QTest::newRow("read") << "mnuReadFromRadio" << "Read data from radio.\r\nDo you wish continue?";
+        QTest::newRow("write") << "mnuWriteToRadio" << "Write data to radio.\r\nDo you wish continue?";
+    }
+    void decliningTheQuestionClosesThePortAndChangesNothing() {
+        QFETCH(QString, entry);
+        QFETCH(QString, question);
+        Connect(false);
+        Link::RadioImage.fill(0x5A);
+        const QByteArray data = WorkingData(), image = RadioImageBytes();
+        QList<bool> portOpen;
+        WatchingBoxes watch(*boxes_, [&] { portOpen << ModComm::MSComm1().PortOpen(); });
+        boxes_->Answer(MsgBox::Cancel);
+        Trigger(entry.toLatin1().constData());
+        QVERIFY(QTest::qWaitFor([this] { return !boxes_->shown().empty(); }, 5000));
+        QTest::qWait(50);
+        QCOMPARE(boxes_->prompts(), QStringList{question});
+        QCOMPARE(portOpen, QList<bool>{true});
+        QVERIFY(!ModComm::MSComm1().PortOpen());
+        QVERIFY(!line_->IsOpen(InProcessSerialLine::Host));
+        QCOMPARE(Prog::CommType, int16(0));
+        QCOMPARE(framesSeen_, 0);
+        QCOMPARE(WorkingData(), data);
+        QCOMPARE(RadioImageBytes(), image);
+    }
+
+    // The cable goes at the 300th frame; the read ends with the port closed, the window
+    // gone, one message and the data as it was; a second read then works.
+    void pullingThePortAwayEndsTheReadAndTheNextOneWorks_data() {
+        QTest::addColumn<bool>("overPty");
+        QTest::newRow("in-process line unplugged") << false;
+        QTest::newRow("pseudo-terminal hung up") << true;
+    }
+    void pullingThePortAwayEndsTheReadAndTheNextOneWorks() {
+        QFETCH(bool, overPty);
+        Connect(overPty);
+        ServeTwoChannels();
+        onFrame_ = [&](const QByteArray&, int n) {
+            if (n != 300) return;
+            QTimer::singleShot(0, this, [this, overPty] { overPty ? pty_->Close() : line_->Unplug(); });
+        };
+        const QByteArray before = WorkingData();
+        QPointer<frmCommChInfo> editor = ChannelEditor(w_);
+        boxes_->Answer({MsgBox::OK, MsgBox::OK});
+        Trigger("mnuReadFromRadio");
+        QVERIFY(WaitIdle());
+        QTest::qWait(200);  // a second report would show here
+        QCOMPARE(boxes_->prompts(), QStringList({"Read data from radio.\r\nDo you wish continue?", "Cannot Open Communication Port."}));
+        QVERIFY(!ModComm::MSComm1().PortOpen());
+        QVERIFY(!ModComm::IsWaitTimerOn());
+        QCOMPARE(WorkingData(), before);
+        QVERIFY(editor);  // the editors were left alone
+
+        onFrame_ = nullptr;
+        if (overPty) {
+            pty_.reset();
+            Connect(true);
+        } else {
+            line_->Plug();
+        }
+        boxes_->Clear();
+        boxes_->Answer({MsgBox::OK, MsgBox::OK});
+        Trigger("mnuReadFromRadio");
+        QVERIFY(WaitIdle());
+        QCOMPARE(boxes_->prompts(), QStringList({"Read data from radio.\r\nDo you wish continue?", "Read Data Completed."}));
+        QCOMPARE(Cell(ChannelEditor(w_), 9, 1), QStringLiteral("28.5000"));
+    }
+
+    // The radio goes silent; meanwhile the main window is resized, minimised and restored.
+    // The reply time-out still asks, and Cancel leaves the working data as it was.
+    void resizingKeepsTheTimeoutAndCancelKeepsTheData() {
+        Connect(false);
+        RadioEmulatorFaults faults;
+        faults.silentFromBlock = 200;
+        radio_->SetFaults(faults);
+        onFrame_ = [&](const QByteArray&, int n) {
+            if (n != 150) return;
+            QTimer::singleShot(0, this, [this] {
+                w_->resize(w_->width() - 100, w_->height() - 80);
+                w_->showMinimized();
+                w_->showNormal();
+            });
+        };
+        const QByteArray before = WorkingData();
+        boxes_->Answer({MsgBox::OK, MsgBox::Cancel});
+        Trigger("mnuReadFromRadio");
+        QVERIFY(WaitIdle());
+        QCOMPARE(boxes_->prompts(),
+                 QStringList({"Read data from radio.\r\nDo you wish continue?", "Check Connection. Retry or Cancel?"}));
+        QCOMPARE(WorkingData(), before);
+        QVERIFY(!ModComm::MSComm1().PortOpen());
+        // The blocks read so far over the cleared fill: block 199 from the radio, 200 still 0xFF.
+        QCOMPARE(RadioImageBytes().mid(0, 199 * 16), RadioEmulator::DefaultImage().mid(0, 199 * 16));
+    }
+
+    // The radio-information read (its entries are hidden): the handshake alone, no question,
+    // no window, no message; it ends with the port closed and the data as it was.
+    void radioInformationReadEndsAfterTheHandshake() {
+        Connect(false);
+        const QByteArray before = WorkingData();
+        w_->ReadRMGDataFromRadio();
+        QVERIFY(WaitIdle());
+        QCOMPARE(radio_->GetCounters().framesSeen, 1);
+        QCOMPARE(radio_->GetCounters().programFrames, 1);
+        QCOMPARE(boxes_->prompts(), QStringList());
+        QVERIFY(!ModComm::MSComm1().PortOpen());
+        QCOMPARE(WorkingData(), before);
+        QCOMPARE(Link::RadioImage[0x1F00], byte8(0xFF));  // the image was prepared, nothing read into it
+    }
+
+    // A write chosen just before a read: its timer runs out inside the read's window and
+    // must not start a second transfer on the busy port.
+    void writeTimerDuringAReadStartsNothing() {
+        Connect(false);
+        ServeTwoChannels();
+        boxes_->Answer({MsgBox::OK, MsgBox::OK});
+        Trigger("mnuWriteToRadio");
+        Trigger("mnuReadFromRadio");
+        QVERIFY(WaitIdle());
+        QTest::qWait(100);
+        QCOMPARE(boxes_->prompts(), QStringList({"Read data from radio.\r\nDo you wish continue?", "Read Data Completed."}));
+        QCOMPARE(radio_->GetCounters().blocksWritten, 0);
+        QCOMPARE(radio_->GetCounters().blocksRead, 1632);
+    }
+
+    // Chinese chosen in the language dialog takes effect as soon as the dialog has closed:
+    // texts, every child closed, the channel editor opened anew and cascaded.
+    void languageChosenInTheDialogAppliesWhenItCloses() {
+        Prog::EnglishOnly = 0;
+        QPointer<frmCommChInfo> before = ChannelEditor(w_);
+        before->parentWidget()->move(120, 90);
+        QTimer::singleShot(0, this, [] {
+            auto* dialog = qobject_cast<FrmSetLanguage*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            auto* list = dialog->findChild<QComboBox*>(QStringLiteral("Combo1"));
+            list->setCurrentIndex(list->findText(QStringLiteral("Chinese")));
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
+        });
+        Trigger("mnuLanguage");
+        QCOMPARE(Prog::CurLanguage, int16(2));
+        QCOMPARE(Prog::PreLanguage, int16(2));
+        QCOMPARE(w_->MenuEntry(QStringLiteral("mnuFile"))->text(), QStringLiteral("文件&F"));
+        QVERIFY(QTest::qWaitFor([&] { return before.isNull(); }, 2000));
+        frmCommChInfo* editor = ChannelEditor(w_);
+        QVERIFY(editor);
+        QCOMPARE(OpenForms(w_), QStringList{QStringLiteral("frmCommChInfo")});
+        QCOMPARE(editor->parentWidget()->pos(), QPoint(0, 0));
+    }
+};
+
+QTEST_MAIN(TestRadioCommands)
+#include "tst_radio_commands.moc"
