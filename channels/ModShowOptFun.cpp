@@ -25,11 +25,7 @@ bool IsGroupOn(int mode, int group) {
 
 }  // namespace
 
-int UsedSlots(int mode, int group) {
-    if (mode < 0 || mode >= kModeCount || group < 1 || group > kGroupCount) return 0;
-    const int count = Prog::RadioData.ChCountAt(mode, group);
-    return count < 0 ? 0 : (count > kSlotCount ? kSlotCount : count);
-}
+int UsedSlots(int mode, int group) { return ::UsedSlots(Prog::RadioData, mode, group); }
 
 int16 GetSameKindCHID(int n, int ref) { return IsOrdinary(n) == IsOrdinary(ref) ? static_cast<int16>(n) : 0; }
 

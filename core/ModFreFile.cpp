@@ -25,12 +25,6 @@ struct LoadedPair {
     ChannelTable channels;
 };
 
-// The used slots of a group: ChCount, held to the table's size whatever a record says.
-int UsedSlots(const DataFileRec& rec, int mode, int group) {
-    const int count = rec.ChCountAt(mode, group);
-    return count < 0 ? 0 : (count > kSlotCount ? kSlotCount : count);
-}
-
 // Opens a file to be replaced and writes all of bytes to it. QSaveFile::commit overlooks a
 // failed final flush, so the flush is checked here before anyone commits.
 bool WriteComplete(QSaveFile& f, const QByteArray& bytes) {

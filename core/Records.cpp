@@ -44,3 +44,9 @@ int GroupCapacity(int mode, int group) {
     if (group == vfo) return 1;
     return 60;
 }
+
+int UsedSlots(const DataFileRec& rec, int mode, int group) {
+    if (!IsValidModeGroup(mode, group)) return 0;
+    const int count = rec.ChCountAt(mode, group);
+    return count < 0 ? 0 : (count > GroupCapacity(mode, group) ? GroupCapacity(mode, group) : count);
+}

@@ -251,3 +251,6 @@ constexpr int kHamMemGroup = 10, kHamVfoGroup = 11, kHamLetteredGroups = 9;
 // 41..60), MEM 99, VFO 1; the HAM mode's unused groups 12..14 hold none.
 int GroupCapacity(int mode, int group);
 bool IsValidModeGroup(int mode, int group);  // mode 0..1 and a group that mode has
+// The used slots of (mode, group): ChCount held to the group's capacity, 0 for a group the
+// mode does not have, so a damaged count never leads a reader past the table.
+int UsedSlots(const DataFileRec& rec, int mode, int group);

@@ -11,6 +11,9 @@
 #include "core/lang/ModMsg.h"
 #include "platform/serial/MSComm.h"
 
+#include <optional>
+#include <utility>
+
 namespace ModComm {
 
 namespace {
@@ -185,20 +188,23 @@ void WriteNextBlock() {
     SendWriteBlock();
 }
 
-void SetChecksum(QByteArray& frame, int from, int tailLen) {
+// The checksum's place (the byte before the tail) and the 8-bit sum of the bytes from `from`
+// up to it; nullopt for a frame too short to hold one.
+std::optional<std::pair<qsizetype, quint8>> ChecksumOf(const QByteArray& frame, int from, int tailLen) {
     const qsizetype at = frame.size() - 1 - tailLen;
-    if (from < 0 || at < 0) return;
+    if (from < 0 || at < 0) return std::nullopt;
     unsigned sum = 0;
     for (qsizetype i = from; i < at; ++i) sum += static_cast<quint8>(frame[i]);
-    frame[at] = static_cast<char>(sum % 256);
+    return std::make_pair(at, static_cast<quint8>(sum % 256));
+}
+
+void SetChecksum(QByteArray& frame, int from, int tailLen) {
+    if (const auto c = ChecksumOf(frame, from, tailLen)) frame[c->first] = static_cast<char>(c->second);
 }
 
 bool CheckChecksum(const QByteArray& frame, int from, int tailLen) {
-    const qsizetype at = frame.size() - 1 - tailLen;
-    if (from < 0 || at < 0) return false;
-    unsigned sum = 0;
-    for (qsizetype i = from; i < at; ++i) sum += static_cast<quint8>(frame[i]);
-    return static_cast<unsigned>(ByteAt(frame, at)) == sum % 256;
+    const auto c = ChecksumOf(frame, from, tailLen);
+    return c && ByteAt(frame, c->first) == c->second;
 }
 
 bool IsAck(const QByteArray& reply) { return reply.size() == 1 && reply[0] == kAck; }

@@ -46,10 +46,7 @@ void SetText(FixedText<8>& field, const std::array<char, 8>& digits) {
     field.Set(std::string_view(digits.data(), digits.size()));
 }
 
-int UsedSlots(int mode, int group) {
-    const int count = Prog::RadioData.ChCountAt(mode, group);
-    return std::clamp(count, 0, GroupCapacity(mode, group));
-}
+int UsedSlots(int mode, int group) { return ::UsedSlots(Prog::RadioData, mode, group); }
 
 int LastGroup(int mode) { return mode == 0 ? kHfVfoGroup : kHamVfoGroup; }
 
