@@ -119,6 +119,9 @@ void StartVersionSoft(const QString& v) {
     }
     const QString path = ModVersion::GetAppRootPath(Prog::ProgramDir) + QLatin1Char('/') + sv + QLatin1Char('/') +
                          Prog::ProgramFileName;
+    // The program ends without its usual exit steps, so they run here: unsaved data is
+    // offered for saving, and Cancel keeps this program running.
+    if (!Windows().PrepareToEnd()) return;
     Windows().CloseCommPort();
     if (!Process::StartDetached(path)) {
         // The other version is not installed where the table says: say so and keep running

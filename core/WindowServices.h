@@ -26,6 +26,10 @@ public:
     virtual void RefreshChannelRefs() {}  // InitValidComboList and ShowValidComboText
     virtual void RefreshRBUse() {}        // ShowRB of every loaded editor that has it
 
+    // Before this program ends to hand over to another program version: the main window's
+    // exit steps (pending edits committed, the save question, the placement stored). False
+    // when the user chose to keep the program running.
+    virtual bool PrepareToEnd() { return true; }
     // The main window's serial port (closed before handing over to another program version)
     virtual void CloseCommPort() {}
 

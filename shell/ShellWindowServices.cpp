@@ -52,6 +52,8 @@ void ShellWindowServices::RefreshRBUse() {
         if (form->HasShowRB()) form->ShowRB();
 }
 
+bool ShellWindowServices::PrepareToEnd() { return main_.MDIForm_Unload(); }
+
 void ShellWindowServices::CloseCommPort() { ModComm::CloseCommPort(); }
 
 void ShellWindowServices::SetProgressValue(int percent, bool groupWrite) {

@@ -24,6 +24,7 @@ public:
     void RefreshChannelRefs() override;
     void RefreshRBUse() override;
 
+    bool PrepareToEnd() override;
     void CloseCommPort() override;
 
     void SetProgressValue(int percent, bool groupWrite) override;

@@ -58,6 +58,8 @@ public:
 
     // Status bar panel 1..5; other numbers are ignored.
     void SetStatusPanelText(int panel, const QString& text);
+    // The exit steps (pending edits, save question, placement); false keeps the program running.
+    bool MDIForm_Unload();
 
     QMdiArea* MdiArea() const { return mdiArea_; }
     // The menu entry of that name (a menu of the bar gives its menu action).
@@ -73,7 +75,6 @@ private:
     void MDIForm_Load();
     void MDIForm_Activate();
     void MDIForm_Resize();
-    bool MDIForm_Unload();
     void ChangShowByLanguage();
     void InitTreeView();
     void RestorePlacement();

@@ -178,8 +178,21 @@ TEST_F(DataFile, UnpairedVersionAsksAndYesStartsTheOtherVersion) {
     EXPECT_FALSE(OpenFile(QStringLiteral("v301.dat")));
     EXPECT_EQ(process.started(), QStringList(env.Path(QStringLiteral("root/V300/ZRW7310N_II"))));
     EXPECT_EQ(process.terminations(), std::vector<int>{0});
-    EXPECT_TRUE(windows.calls.contains(QStringLiteral("CloseCommPort")));
+    EXPECT_EQ(windows.calls.mid(windows.calls.indexOf(QStringLiteral("PrepareToEnd"))),
+              QStringList({"PrepareToEnd", "CloseCommPort"}));
     EXPECT_TRUE(Take() == before);
+}
+
+TEST_F(DataFile, HandOverWaitsForTheExitStepsAndCancelKeepsThisProgram) {
+    ASSERT_TRUE(SaveAs(QStringLiteral("good.dat")));
+    env.WriteFile(QStringLiteral("v301.dat"), "V301" + Read(QStringLiteral("good.dat")).mid(4));
+    RecordingProcess process;
+    windows.endAllowed = false;  // the user cancelled the save question
+    boxes.Answer(MsgBox::Yes);
+    EXPECT_FALSE(OpenFile(QStringLiteral("v301.dat")));
+    EXPECT_TRUE(process.started().isEmpty());
+    EXPECT_TRUE(process.terminations().empty());
+    EXPECT_FALSE(windows.calls.contains(QStringLiteral("CloseCommPort")));
 }
 
 TEST(DataFileVersions, WithoutPairsEveryFileIsAskedAboutAndYesFindsNoVersion) {

@@ -1,10 +1,12 @@
 // File commands of the main window driven through their menu entries, every question and
 // dialog answered from a script, with the caption checked after each; and the closing of
 // the main window.
+#include "RecordingProcess.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
 #include "ShellTestEnv.h"
 #include "core/ModFreFile.h"
+#include "core/ModVersion.h"
 
 #include <QFileInfo>
 
@@ -322,6 +324,29 @@ private slots:
         boxes_->Answer(MsgBox::OK);
         Trigger("mnuFileSave");
         QVERIFY(!ModFreFile::IsDataModified());  // the committed edit went into the file
+    }
+
+    void handingOverToAnotherVersionAsksToSaveFirst() {
+        QFile ini(QDir(Prog::ProgramDir).filePath(QStringLiteral("../Version.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Version]\r\nFirmVersionCount=2\r\n[Firm]\r\nFirm0=V200V200\r\nFirm1=V300V301\r\n");
+        ini.close();
+        ModVerionMana::InitVersionManage();
+        QFile other(env_->Path(QStringLiteral("v301.dat")));
+        QVERIFY(other.open(QIODevice::WriteOnly));
+        other.write("V301" + QByteArray(1985, '\0'));
+        other.close();
+        MakeModified();
+        RecordingProcess process;
+        dialogs_->AnswerOpen(env_->Path(QStringLiteral("v301.dat")));
+        boxes_->Answer({MsgBox::No, MsgBox::Yes, MsgBox::Cancel});  // keep changes, hand over, then Cancel
+        Trigger("mnuFileOpen");
+        QCOMPARE(boxes_->prompts().size(), 3);
+        QCOMPARE(boxes_->prompts()[2], kSaveQuestion);
+        QVERIFY(process.started().isEmpty());
+        QVERIFY(process.terminations().empty());
+        QVERIFY(w_->isVisible());
+        QVERIFY(ModFreFile::IsDataModified());
     }
 
     void exitCancelKeepsTheWindow() {

@@ -25,6 +25,11 @@ public:
     void ReShowGrid(int row) override { calls << QStringLiteral("ReShowGrid %1").arg(row); }
     void RefreshChannelRefs() override { calls << QStringLiteral("RefreshChannelRefs"); }
     void RefreshRBUse() override { calls << QStringLiteral("RefreshRBUse"); }
+    bool endAllowed = true;
+    bool PrepareToEnd() override {
+        calls << QStringLiteral("PrepareToEnd");
+        return endAllowed;
+    }
     void CloseCommPort() override { calls << QStringLiteral("CloseCommPort"); }
     void SetProgressValue(int percent, bool group) override {
         calls << QStringLiteral("SetProgressValue %1%2").arg(percent).arg(group ? QStringLiteral(" group") : QString());
