@@ -1,6 +1,5 @@
 #include "shell/frmMain.h"
 
-#include "core/ModFreFile.h"
 #include "core/ModFun.h"
 #include "core/ProgramData.h"
 #include "core/lang/ModEnglishPrint.h"
@@ -184,20 +183,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-// Asks about modified data and stores the placement; false keeps the window open. Data
-// that has no file of its own is saved through the Save As dialog, and a save that fails
-// or is cancelled keeps the program running, so nothing the user meant to keep is lost.
+// Asks about modified data and stores the placement; false keeps the window open.
 // (Start-up changes no system setting, so there is no decimal separator to put back.)
 bool frmMain::MDIForm_Unload() {
-    CommitPendingEdits();
-    if (ModFreFile::IsDataModified()) {
-        const auto answer = MsgBox::Show(ModMsg::SaveQuestion.Text(), MsgBox::YesNoCancel + MsgBox::Exclamation);
-        if (answer == MsgBox::Cancel) return false;
-        if (answer == MsgBox::Yes) {
-            const bool saved = Prog::IsNewData ? SaveAsChosenName() : DoFileSave();
-            if (!saved) return false;
-        }
-    }
+    if (!SaveBeforeLeaving()) return false;
     StorePlacement();
     return true;
 }

@@ -33,16 +33,21 @@ void frmMain::mnuFileNew_Click() {
         LoadNewDoc();
 }
 
-// When the modified data cannot be saved, the open stops, so the data stays in front of
-// the user.
 void frmMain::mnuFileOpen_Click() {
+    if (SaveBeforeLeaving()) DoFileOpen();
+}
+
+// Modified data is offered for saving before it leaves the window (Open, closing); data
+// without a file of its own is saved through the Save As dialog. False when the user
+// cancels, or the save fails or is cancelled: the command then stops, so nothing the user
+// meant to keep is lost.
+bool frmMain::SaveBeforeLeaving() {
     CommitPendingEdits();
-    if (ModFreFile::IsDataModified()) {
-        const auto answer = MsgBox::Show(ModMsg::SaveQuestion.Text(), MsgBox::YesNoCancel + MsgBox::Exclamation);
-        if (answer == MsgBox::Cancel) return;
-        if (answer == MsgBox::Yes && !DoFileSave()) return;
-    }
-    DoFileOpen();
+    if (!ModFreFile::IsDataModified()) return true;
+    const auto answer = MsgBox::Show(ModMsg::SaveQuestion.Text(), MsgBox::YesNoCancel + MsgBox::Exclamation);
+    if (answer == MsgBox::Cancel) return false;
+    if (answer != MsgBox::Yes) return true;
+    return Prog::IsNewData ? SaveAsChosenName() : DoFileSave();
 }
 
 // A refused file leaves the name of the data still in memory.

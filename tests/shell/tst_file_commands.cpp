@@ -231,15 +231,37 @@ private slots:
         QVERIFY(ModFreFile::IsDataModified());
     }
 
-    void openQuestionYesSavesNewDataAsNewDat() {
+    void openQuestionYesSavesNewDataThroughSaveAs() {
         MakeModified(7);
         boxes_->Answer(MsgBox::Yes);
+        dialogs_->AnswerSave(env_->Path(QStringLiteral("kept")));
         dialogs_->AnswerOpen(std::nullopt);
         Trigger("mnuFileOpen");
-        // Data without a file of its own goes by its name "new.dat" in the working folder.
-        QCOMPARE(FileSize(env_->Path(QStringLiteral("new.dat"))), 1989);
-        QCOMPARE(dialogs_->requests().size(), std::size_t(1));
+        QCOMPARE(dialogs_->requests().size(), std::size_t(2));
+        QCOMPARE(dialogs_->requests()[0].kind, ScriptedFileDialogs::Kind::Save);
+        QCOMPARE(dialogs_->requests()[0].request.fileName, QStringLiteral("new.dat"));
+        QCOMPARE(dialogs_->requests()[1].kind, ScriptedFileDialogs::Kind::Open);
+        QCOMPARE(FileSize(env_->Path(QStringLiteral("kept.dat"))), 1989);
+        QVERIFY(!QFileInfo::exists(env_->Path(QStringLiteral("new.dat"))));
+        QCOMPARE(Prog::DataFileName, env_->Path(QStringLiteral("kept.dat")));
+        QVERIFY(!Prog::IsNewData);
         QVERIFY(!ModFreFile::IsDataModified());
+        QCOMPARE(w_->windowTitle(), Caption(QStringLiteral("kept.dat")));
+    }
+
+    void openStopsWhenSaveAsIsCancelledOrFails() {
+        MakeModified();
+        boxes_->Answer(MsgBox::Yes);
+        dialogs_->AnswerSave(std::nullopt);
+        Trigger("mnuFileOpen");
+        boxes_->Answer({MsgBox::Yes, MsgBox::OK});
+        dialogs_->AnswerSave(env_->Path(QStringLiteral("no/such/folder/x.dat")));
+        Trigger("mnuFileOpen");
+        QCOMPARE(boxes_->prompts(), (QStringList{kSaveQuestion, kSaveQuestion, kFileError}));
+        QCOMPARE(dialogs_->requests().size(), std::size_t(2));  // the two Save As, no Open
+        QVERIFY(ModFreFile::IsDataModified());
+        QCOMPARE(Prog::DataFileName, QStringLiteral("new.dat"));
+        QCOMPARE(OpenForms(w_), QStringList{QStringLiteral("frmCommChInfo")});
     }
 
     void openStopsWhenTheModifiedDataCannotBeSaved() {
