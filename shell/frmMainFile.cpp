@@ -50,14 +50,17 @@ bool frmMain::SaveBeforeLeaving() {
     return Prog::IsNewData ? SaveAsChosenName() : DoFileSave();
 }
 
-// A refused file leaves the name of the data still in memory.
+// A refused file leaves the name of the data still in memory, and that data in the
+// channel editor again (the children were closed before the file was read).
 void frmMain::DoFileOpen() {
     const auto path = FileDialog::GetOpenFileName(DialogRequest(ModEnglish::MenuOpen, dlgCommonDialogFilter_, {}));
     if (!path) return;
     Prog::DataFileName2 = Prog::DataFileName;
     Prog::DataFileName = *path;
     UnloadChildForms();
-    if (!ModFreFile::OpenDataFile()) Prog::DataFileName = Prog::DataFileName2;
+    if (ModFreFile::OpenDataFile()) return;
+    Prog::DataFileName = Prog::DataFileName2;
+    ShowChannelEditor();
 }
 
 void frmMain::mnuFileSave_Click() {

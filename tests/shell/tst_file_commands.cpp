@@ -275,19 +275,28 @@ private slots:
         QVERIFY(ModFreFile::IsDataModified());
     }
 
-    void refusedOpenRestoresThePreviousName() {
+    void refusedOpenRestoresThePreviousNameAndTheEditor() {
+        MakeModified(7);
+        boxes_->Answer(MsgBox::No);
+        const int editors = FakeEditor::created.value(QStringLiteral("frmCommChInfo"));
         QByteArray shortFile(1988, '\0');
         shortFile.replace(0, 4, "V200");
         ShellTestEnv::Write(env_->Path(QStringLiteral("short.dat")), shortFile);
         dialogs_->AnswerOpen(env_->Path(QStringLiteral("short.dat")));
         boxes_->Answer(MsgBox::OK);
         Trigger("mnuFileOpen");
-        QCOMPARE(boxes_->prompts(), QStringList{QStringLiteral("Fail to start the software. This version does not exist.")});
+        QCOMPARE(boxes_->prompts(),
+                 (QStringList{kSaveQuestion, QStringLiteral("Fail to start the software. This version does not exist.")}));
+        // The data still in memory is shown again, in a new channel editor.
+        QCOMPARE(OpenForms(w_), QStringList{QStringLiteral("frmCommChInfo")});
+        QCOMPARE(FakeEditor::created.value(QStringLiteral("frmCommChInfo")), editors + 1);
+        QCOMPARE(Prog::RadioData.OptFeatures.MicGain, int16(7));
         QCOMPARE(Prog::DataFileName, QStringLiteral("new.dat"));
         QVERIFY(Prog::IsNewData);
         QCOMPARE(w_->windowTitle(), Caption(QStringLiteral("new.dat")));
         dialogs_->AnswerSave(std::nullopt);  // still new data: Save is Save As
         Trigger("mnuFileSave");
+        QVERIFY(ModFreFile::IsDataModified());
         QCOMPARE(dialogs_->requests().back().kind, ScriptedFileDialogs::Kind::Save);
     }
 
