@@ -299,6 +299,7 @@ private slots:
         Type(QStringLiteral("28.6"));
         QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("CommandClose")), Qt::LeftButton);
         QVERIFY(Find(1, 1, 6) != nullptr);
+        QCOMPARE(Find(1, 1, 6)->Freq.Str(), std::string("286000  "));
         QTRY_VERIFY(host->area->subWindowList().isEmpty());
         QCOMPARE(ChannelGlobals::ChInfoShown, int16(0));
     }
