@@ -5,10 +5,14 @@
 
 namespace GridOverlay {
 
+namespace {
+
 void Cover(const QTableWidget* grid, QWidget* editor, int row, int column, bool keepHeight) {
     const QRect cell = grid->visualRect(grid->model()->index(row, column));
     editor->setGeometry(cell.left(), cell.top(), cell.width(), keepHeight ? editor->height() : cell.height());
 }
+
+}  // namespace
 
 void Place(QTableWidget* grid, QWidget* editor, int row, int column, bool keepHeight) {
     grid->scrollTo(grid->model()->index(row, column));

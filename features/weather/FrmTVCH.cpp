@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableWidget>
 
 namespace {
@@ -32,7 +31,6 @@ FrmTVCH::FrmTVCH(QWidget* parent) : ChildForm(QString::fromLatin1(kFormName), pa
     BuildControls();
     connect(CommandClose, &QPushButton::clicked, this, [this] { CommandClose_Click(); });
     connect(MSFlexGrid1, &QTableWidget::cellDoubleClicked, this, [this] { MSFlexGrid1_DblClick(); });
-    connect(MSFlexGrid1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { FollowGridScroll(); });
     connect(Combo[1], &QComboBox::activated, this, [this] { Combo1_Click(); });
     // The W/N and on/off lists store a choice at once; the scan list waits for the next commit.
     for (QComboBox* list : {Combo[2], Combo[3]})
@@ -189,12 +187,6 @@ void FrmTVCH::MSFlexGrid1_DblClick() {
         list->setCurrentIndex(list->findText(CellText(row, col), Qt::MatchExactly | Qt::MatchCaseSensitive));
     }
     list->setFocus(Qt::OtherFocusReason);
-}
-
-// Keeps the open editor over its cell while the grid scrolls under it.
-void FrmTVCH::FollowGridScroll() {
-    if (!IsEditorOpen()) return;
-    GridOverlay::Cover(MSFlexGrid1, EditorOfColumn(TVCHEditCol_), TVCHEditRow_ - 1, TVCHEditCol_ - 1, TVCHEditCol_ != 1);
 }
 
 // The open editor's content into the data (nothing on screen changes).

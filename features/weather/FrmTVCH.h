@@ -83,7 +83,6 @@ private:
     bool IsEditorOpen() const;
     void StoreEditor();
     void HideEditors();
-    void FollowGridScroll();
 
     // Controls, named as the window's design names them.
     std::array<QLabel*, 7> Label{};      // Label1..Label6 at their numbers
