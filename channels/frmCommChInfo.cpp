@@ -19,7 +19,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -108,10 +107,7 @@ void frmCommChInfo::closeEvent(QCloseEvent* event) {
     ChildForm::closeEvent(event);
 }
 
-void frmCommChInfo::CommandClose_Click() {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->close();
-    else close();
-}
+void frmCommChInfo::CommandClose_Click() { CloseFrame(); }
 
 void frmCommChInfo::Change_Language() { ReShowChInfoByLanguage(); }
 

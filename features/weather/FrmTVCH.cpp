@@ -11,7 +11,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -83,10 +82,7 @@ void FrmTVCH::closeEvent(QCloseEvent* event) {
     ChildForm::closeEvent(event);
 }
 
-void FrmTVCH::CommandClose_Click() {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->close();
-    else close();
-}
+void FrmTVCH::CommandClose_Click() { CloseFrame(); }
 
 // ---- Display ----
 
