@@ -1,6 +1,6 @@
 // The controls of the channel editor, their places and their captions in both languages.
 // Places and sizes are kept in twips as the window was designed (15 twips = 1 pixel).
-#include "channels/FreqEditFilter.h"
+#include "core/widgets/FreqEditFilter.h"
 #include "channels/ModChText.h"
 #include "channels/frmCommChInfo.h"
 #include "core/ProgramData.h"

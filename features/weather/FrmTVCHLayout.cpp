@@ -1,6 +1,6 @@
 // The controls of the weather-channel editor, their places and their captions. Places and
 // sizes are kept in twips as the window was designed (15 twips = 1 pixel).
-#include "channels/FreqEditFilter.h"
+#include "core/widgets/FreqEditFilter.h"
 #include "core/lang/ModEnglishChannelInfo.h"
 #include "core/lang/ModEnglishOpt.h"
 #include "core/lang/ModEnglishPrint.h"

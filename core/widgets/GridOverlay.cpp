@@ -1,4 +1,4 @@
-#include "channels/GridOverlay.h"
+#include "core/widgets/GridOverlay.h"
 
 #include <QLineEdit>
 #include <QTableWidget>
