@@ -11,7 +11,7 @@
 #include "shell/FormRegistry.h"
 #include "shell/MenuTable.h"
 #include "shell/NavigatorPane.h"
-#include "shell/Twips.h"
+#include "core/widgets/DesignLayout.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -46,13 +46,13 @@ double ReadPlacement(const PlacementKey& p) {
     bool ok = false;
     const float value = text.trimmed().toFloat(&ok);
     if (!ok || !std::isfinite(value)) return p.defaultTwips;
-    const double pixels = value / Twips::kPerPixel;
+    const double pixels = value / DesignLayout::kTwipsPerPixel;
     const bool inRange = p.isSize ? (pixels >= 1 && pixels <= kMaxPixels) : std::abs(pixels) <= kMaxPixels;
     return inRange ? value : p.defaultTwips;
 }
 
 void WritePlacement(const char* key, int pixels) {
-    const float twips = static_cast<float>(Twips::FromPixels(pixels));
+    const float twips = static_cast<float>(DesignLayout::FromPixels(pixels));
     SettingsStore::SaveSetting(MsgBox::ApplicationTitle(), kSettingsSection, QLatin1String(key),
                                QString::number(twips, 'g', 7));
 }
@@ -107,13 +107,13 @@ void frmMain::MDIForm_Load() {
 
 void frmMain::RestorePlacement() {
     const double left = ReadPlacement(kPlacement[0]);
-    move(Twips::ToPixels(left), y());
+    move(DesignLayout::ToPixels(left), y());
     const double top = ReadPlacement(kPlacement[1]);
-    move(x(), Twips::ToPixels(top));
+    move(x(), DesignLayout::ToPixels(top));
     const double width = ReadPlacement(kPlacement[2]);
-    resize(Twips::ToPixels(width), height());
+    resize(DesignLayout::ToPixels(width), height());
     const double height = ReadPlacement(kPlacement[3]);
-    resize(this->width(), Twips::ToPixels(height));
+    resize(this->width(), DesignLayout::ToPixels(height));
 }
 
 void frmMain::StorePlacement() const {
