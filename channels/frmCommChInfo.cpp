@@ -2,7 +2,8 @@
 #include "channels/frmCommChInfo.h"
 
 #include "channels/ChannelGlobals.h"
-#include "channels/GridOverlay.h"
+#include "core/widgets/GridCells.h"
+#include "core/widgets/GridOverlay.h"
 #include "channels/ModChText.h"
 #include "channels/ModShowFreFun.h"
 #include "channels/ModShowOptFun.h"
@@ -19,7 +20,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -108,10 +108,7 @@ void frmCommChInfo::closeEvent(QCloseEvent* event) {
     ChildForm::closeEvent(event);
 }
 
-void frmCommChInfo::CommandClose_Click() {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->close();
-    else close();
-}
+void frmCommChInfo::CommandClose_Click() { CloseFrame(); }
 
 void frmCommChInfo::Change_Language() { ReShowChInfoByLanguage(); }
 
@@ -132,22 +129,6 @@ int frmCommChInfo::GridCol() const { return MSFlexGrid1->currentColumn() + 1; }
 void frmCommChInfo::SetGridCurrent(int row, int col) {
     if (row < 1 || row > GridRows() || col < 1 || col > MSFlexGrid1->columnCount()) return;
     MSFlexGrid1->setCurrentCell(row - 1, col - 1);
-}
-
-QString frmCommChInfo::CellText(int row, int col) const {
-    const QTableWidgetItem* item = MSFlexGrid1->item(row - 1, col - 1);
-    return item ? item->text() : QString();
-}
-
-void frmCommChInfo::SetCellText(int row, int col, const QString& text) {
-    if (row < 1 || row > GridRows() || col < 1 || col > MSFlexGrid1->columnCount()) return;
-    QTableWidgetItem* item = MSFlexGrid1->item(row - 1, col - 1);
-    if (!item) {
-        item = new QTableWidgetItem;
-        item->setTextAlignment(Qt::AlignCenter);
-        MSFlexGrid1->setItem(row - 1, col - 1, item);
-    }
-    item->setText(text);
 }
 
 void frmCommChInfo::SetGridRowsByGroup(int group, int mode) {
@@ -185,8 +166,8 @@ void frmCommChInfo::SetGridData() {
 
 // Shows a channel in its grid row and, when that row is current, in the option panel.
 void frmCommChInfo::ShowChIfoData(const ChannelRecord& rec, int row) {
-    SetCellText(row, 1, ModShowFreFun::ShowFre(rec.Freq.ToQString()));
-    SetCellText(row, 2, ModShowFreFun::ShowFre(rec.InitFreq.ToQString()));
+    GridCells::SetCellText(MSFlexGrid1, row, 1, ModShowFreFun::ShowFre(rec.Freq.ToQString()));
+    GridCells::SetCellText(MSFlexGrid1, row, 2, ModShowFreFun::ShowFre(rec.InitFreq.ToQString()));
     if (row == GridRow()) ShowPanel(rec);
 }
 
@@ -206,8 +187,8 @@ void frmCommChInfo::reShowGrid(int row) {
                 return;
             }
         }
-        SetCellText(row, 1, QString());
-        SetCellText(row, 2, QString());
+        GridCells::SetCellText(MSFlexGrid1, row, 1, QString());
+        GridCells::SetCellText(MSFlexGrid1, row, 2, QString());
         Text1->clear();
         Text2->clear();
         if (row == GridRow()) Frame2->hide();  // the panel showed the channel that went
@@ -252,7 +233,7 @@ void frmCommChInfo::EnterGridEdit() {
         Prog::RadioData.CurChRow[static_cast<std::size_t>(mode)][static_cast<std::size_t>(group)] = static_cast<int16>(row);
     QLineEdit* box = EditorOfColumn(col);
     if (!box || (col == 2 && InitFreqLocked())) return;
-    GridOverlay::OpenText(MSFlexGrid1, box, row - 1, col - 1, CellText(row, col));
+    GridOverlay::OpenText(MSFlexGrid1, box, row - 1, col - 1, GridCells::CellText(MSFlexGrid1, row, col));
 }
 
 void frmCommChInfo::SaveShowGridData() {
@@ -265,7 +246,7 @@ void frmCommChInfo::SaveShowGridData() {
     if (hadFocus) MSFlexGrid1->setFocus(Qt::OtherFocusReason);
     QString text = box->text();
     const auto value = NumText::ToDouble(text);
-    SetCellText(GridState_.Row, GridState_.Col, value ? NumText::FormatFixed(*value, 4) : text);
+    GridCells::SetCellText(MSFlexGrid1, GridState_.Row, GridState_.Col, value ? NumText::FormatFixed(*value, 4) : text);
     committing_ = false;
     ModShowFreFun::EditChannelCell(GridState_.Row, GridState_.Col, text);
 }

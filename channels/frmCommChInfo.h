@@ -9,7 +9,7 @@
 // window services to re-show rows (reShowGrid) and references (InitValidComboList,
 // ShowValidComboText) through the main window.
 #include "channels/ModChOption.h"
-#include "channels/ReadyFlagScope.h"
+#include "core/widgets/ReadyFlagScope.h"
 #include "core/Records.h"
 #include "shell/ChildForm.h"
 
@@ -101,8 +101,6 @@ private:
     int GridRow() const;   // current row from 1, 0 for none
     int GridCol() const;   // current column from 1, 0 for none
     void SetGridCurrent(int row, int col);
-    QString CellText(int row, int col) const;
-    void SetCellText(int row, int col, const QString& text);
 
     // Cell editing
     void MSFlexGrid1_DblClick();

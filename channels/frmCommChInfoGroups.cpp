@@ -45,8 +45,9 @@ bool frmCommChInfo::IsLetteredGroup(int mode, int group) const {
     return group >= 1 && group <= (mode == 0 ? kHfLetteredGroups : kHamLetteredGroups);
 }
 
+// An open cell edit was committed when the focus came to the list (eventFilter), before the
+// list changed, so it went to the mode and group it was typed in; nothing is left to commit.
 void frmCommChInfo::Combo2_Click() {
-    ValidateControls();
     const int m = ShownMode();
     if (m < 0) return;
     if (m != Prog::RadioData.CurMode) {
@@ -76,8 +77,8 @@ void frmCommChInfo::InitComboGroupList(int mode) {
     InitComboWorkGroup();
 }
 
+// As Combo2_Click: any open edit was committed to the group it was typed in.
 void frmCommChInfo::Combo6_Click() {
-    ValidateControls();
     const int mode = ShownMode();
     const int group = ShownGroup();
     if (mode < 0 || group == 0) return;

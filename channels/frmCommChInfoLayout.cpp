@@ -1,6 +1,6 @@
 // The controls of the channel editor, their places and their captions in both languages.
 // Places and sizes are kept in twips as the window was designed (15 twips = 1 pixel).
-#include "channels/FreqEditFilter.h"
+#include "core/widgets/FreqEditFilter.h"
 #include "channels/ModChText.h"
 #include "channels/frmCommChInfo.h"
 #include "core/ProgramData.h"
@@ -8,6 +8,7 @@
 #include "core/lang/ModEnglishOpt.h"
 #include "core/lang/ModEnglishPrint.h"
 #include "core/widgets/CaptionSetters.h"
+#include "core/widgets/DesignLayout.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -22,10 +23,8 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidthTw = 11745, kClientHeightTw = 9255;
 constexpr int kListHeightTw = 345;
-constexpr int kLabelGapTw = 100;  // between a label's right edge and its control
 constexpr int kFrame1HeightTw = 6255;
 
 // The grid: header row 510, row-label column 500, data columns 1260 each; data rows of
@@ -33,9 +32,10 @@ constexpr int kFrame1HeightTw = 6255;
 constexpr int kHeaderHeightTw = 510, kLabelColumnTw = 500, kDataColumnTw = 1260, kRowHeightTw = 270;
 constexpr int kGridLeftTw = 3960, kGridTopTw = 360;
 
-int Px(int twips) { return twips / kTwipsPerPixel; }
-
-QRect TwRect(int left, int top, int width, int height) { return {Px(left), Px(top), Px(width), Px(height)}; }
+using DesignLayout::AlignLabelBefore;
+using DesignLayout::MakeLabel;
+using DesignLayout::Px;
+using DesignLayout::TwRect;
 
 QComboBox* MakeList(QWidget* parent, const QString& name, int left, int top, int width) {
     auto* list = new QComboBox(parent);
@@ -45,26 +45,12 @@ QComboBox* MakeList(QWidget* parent, const QString& name, int left, int top, int
     return list;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, int left, int top, const QString& text = QString()) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->move(Px(left), Px(top));
-    return label;
-}
-
 // Replaces a list's entries and keeps the selected position when it still exists.
 void SetItems(QComboBox* list, const QStringList& items) {
     const int index = list->currentIndex();
     list->clear();
     list->addItems(items);
     list->setCurrentIndex(index < list->count() ? index : -1);
-}
-
-// Places label so that its right edge lies kLabelGapTw left of control, centred on it.
-void AlignLabel(QLabel* label, const QWidget* control) {
-    label->adjustSize();
-    const int x = control->x() - label->width() - Px(kLabelGapTw);
-    label->move(x, control->y() + (control->height() - label->height()) / 2);
 }
 
 }  // namespace
@@ -275,9 +261,9 @@ void frmCommChInfo::SetPanelLists() {
 }
 
 void frmCommChInfo::PlaceLabels() {
-    AlignLabel(Label6, Combo3);
-    AlignLabel(Label1, Combo6);
-    for (std::size_t i = 0; i < Combo1.size(); ++i) AlignLabel(Label2[i], Combo1[i]);
-    for (std::size_t i = 0; i < Label5.size(); ++i) AlignLabel(Label5[i], Combo8[i]);
+    AlignLabelBefore(Label6, Combo3);
+    AlignLabelBefore(Label1, Combo6);
+    for (std::size_t i = 0; i < Combo1.size(); ++i) AlignLabelBefore(Label2[i], Combo1[i]);
+    for (std::size_t i = 0; i < Label5.size(); ++i) AlignLabelBefore(Label5[i], Combo8[i]);
     Label3->adjustSize();
 }

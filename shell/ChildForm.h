@@ -2,6 +2,7 @@
 // A child window of the main window (an editor). Windows of the layers above the shell
 // derive from it; the main window reaches their public operations through these virtuals,
 // by form name, without knowing their classes.
+#include <QMdiSubWindow>
 #include <QString>
 #include <QWidget>
 
@@ -12,6 +13,13 @@ public:
         setObjectName(formName);
     }
     QString FormName() const { return objectName(); }
+
+    // Closes the frame that holds the window in the main window (the window with it), or the
+    // window itself when it has no frame.
+    void CloseFrame() {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
+        else close();
+    }
 
     virtual void Change_Language() {}
     // Channel editor operations

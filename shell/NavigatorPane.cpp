@@ -1,6 +1,6 @@
 #include "shell/NavigatorPane.h"
 
-#include "shell/Twips.h"
+#include "core/widgets/DesignLayout.h"
 
 #include <QAction>
 #include <QFrame>
@@ -31,7 +31,9 @@ constexpr int kTreeLeft = 4;
 constexpr int kTreeTop = 30;
 constexpr int kCloseSize = 22;
 
-int Px(int twips) { return Twips::ToPixels(twips); }
+// The pane's places are rounded to the nearest pixel, as its stored width is.
+using DesignLayout::FromPixels;
+using DesignLayout::ToPixels;
 
 }  // namespace
 
@@ -58,20 +60,20 @@ void SplitterButton::mouseReleaseEvent(QMouseEvent* event) {
 
 NavigatorPane::NavigatorPane(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Picture1"));
-    setFixedWidth(Px(kPaneWidth));
+    setFixedWidth(ToPixels(kPaneWidth));
 
     Frame1 = new QFrame(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setFrameShape(QFrame::StyledPanel);
     Frame1->setFrameShadow(QFrame::Sunken);
-    Frame1->setGeometry(0, 0, Px(kFrameWidth), 400);
+    Frame1->setGeometry(0, 0, ToPixels(kFrameWidth), 400);
 
     Label1 = new QLabel(QStringLiteral("ZR7310N_II"), Frame1);
     Label1->setObjectName(QStringLiteral("Label1"));
     QFont bold = Label1->font();
     bold.setBold(true);
     Label1->setFont(bold);
-    Label1->setGeometry(kTreeLeft + 2, 4, Px(kFrameWidth) - kCloseSize - 12, kCloseSize);
+    Label1->setGeometry(kTreeLeft + 2, 4, ToPixels(kFrameWidth) - kCloseSize - 12, kCloseSize);
 
     Toolbar1 = new QToolBar(Frame1);
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
@@ -81,7 +83,7 @@ NavigatorPane::NavigatorPane(QWidget* parent) : QWidget(parent) {
     QAction* close = Toolbar1->addAction(QIcon(QStringLiteral(":/icons/Close.png")), QString());
     close->setObjectName(QStringLiteral("删除"));
     close->setData(QStringLiteral("删除"));
-    Toolbar1->setGeometry(Px(kFrameWidth) - kCloseSize - 4, 4, kCloseSize, kCloseSize);
+    Toolbar1->setGeometry(ToPixels(kFrameWidth) - kCloseSize - 4, 4, kCloseSize, kCloseSize);
     connect(Toolbar1, &QToolBar::actionTriggered, this,
             [this](QAction* a) { emit toolbarButtonClicked(a->data().toString()); });
 
@@ -95,17 +97,17 @@ NavigatorPane::NavigatorPane(QWidget* parent) : QWidget(parent) {
     QFont listFont = TreeView1->font();
     listFont.setPointSize(std::min(listFont.pointSize(), 8));
     TreeView1->setFont(listFont);
-    TreeView1->setGeometry(kTreeLeft, kTreeTop, Px(kFrameWidth) - 2 * kTreeLeft, 360);
+    TreeView1->setGeometry(kTreeLeft, kTreeTop, ToPixels(kFrameWidth) - 2 * kTreeLeft, 360);
 
     CommandMove = new SplitterButton(this, this);
-    CommandMove->setGeometry(Px(kSplitterLeft), Px(kSplitterTop), Px(kSplitterWidth), 400);
+    CommandMove->setGeometry(ToPixels(kSplitterLeft), ToPixels(kSplitterTop), ToPixels(kSplitterWidth), 400);
 }
 
 void NavigatorPane::FitHeight(int scaleHeight) {
-    const double height = Twips::FromPixels(scaleHeight);
+    const double height = FromPixels(scaleHeight);
     if (height <= kFitAbove) return;
-    Frame1->resize(Frame1->width(), Twips::ToPixels(height - kFrameShort));
-    TreeView1->resize(TreeView1->width(), Twips::ToPixels(height - kTreeShort));
+    Frame1->resize(Frame1->width(), ToPixels(height - kFrameShort));
+    TreeView1->resize(TreeView1->width(), ToPixels(height - kTreeShort));
     CommandMove->resize(CommandMove->width(), scaleHeight);
 }
 
@@ -117,7 +119,7 @@ void NavigatorPane::CommandMove_MouseMove(int x) {
     CommandMove->setCursor(Qt::SizeHorCursor);
     if (!SplitterDragging) return;
     const int w = width() + x;
-    if (Twips::FromPixels(w) < kMinPaneWidth || w > ScaleWidth()) return;
+    if (FromPixels(w) < kMinPaneWidth || w > ScaleWidth()) return;
     setFixedWidth(width() + x);
     Frame1->resize(Frame1->width() + x, Frame1->height());
     Toolbar1->move(Toolbar1->x() + x, Toolbar1->y());

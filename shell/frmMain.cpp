@@ -1,6 +1,5 @@
 #include "shell/frmMain.h"
 
-#include "core/ModFreFile.h"
 #include "core/ModFun.h"
 #include "core/ProgramData.h"
 #include "core/lang/ModEnglishPrint.h"
@@ -12,7 +11,7 @@
 #include "shell/FormRegistry.h"
 #include "shell/MenuTable.h"
 #include "shell/NavigatorPane.h"
-#include "shell/Twips.h"
+#include "core/widgets/DesignLayout.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -47,13 +46,13 @@ double ReadPlacement(const PlacementKey& p) {
     bool ok = false;
     const float value = text.trimmed().toFloat(&ok);
     if (!ok || !std::isfinite(value)) return p.defaultTwips;
-    const double pixels = value / Twips::kPerPixel;
+    const double pixels = value / DesignLayout::kTwipsPerPixel;
     const bool inRange = p.isSize ? (pixels >= 1 && pixels <= kMaxPixels) : std::abs(pixels) <= kMaxPixels;
     return inRange ? value : p.defaultTwips;
 }
 
 void WritePlacement(const char* key, int pixels) {
-    const float twips = static_cast<float>(Twips::FromPixels(pixels));
+    const float twips = static_cast<float>(DesignLayout::FromPixels(pixels));
     SettingsStore::SaveSetting(MsgBox::ApplicationTitle(), kSettingsSection, QLatin1String(key),
                                QString::number(twips, 'g', 7));
 }
@@ -108,13 +107,13 @@ void frmMain::MDIForm_Load() {
 
 void frmMain::RestorePlacement() {
     const double left = ReadPlacement(kPlacement[0]);
-    move(Twips::ToPixels(left), y());
+    move(DesignLayout::ToPixels(left), y());
     const double top = ReadPlacement(kPlacement[1]);
-    move(x(), Twips::ToPixels(top));
+    move(x(), DesignLayout::ToPixels(top));
     const double width = ReadPlacement(kPlacement[2]);
-    resize(Twips::ToPixels(width), height());
+    resize(DesignLayout::ToPixels(width), height());
     const double height = ReadPlacement(kPlacement[3]);
-    resize(this->width(), Twips::ToPixels(height));
+    resize(this->width(), DesignLayout::ToPixels(height));
 }
 
 void frmMain::StorePlacement() const {
@@ -184,20 +183,10 @@ void frmMain::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-// Asks about modified data and stores the placement; false keeps the window open. Data
-// that has no file of its own is saved through the Save As dialog, and a save that fails
-// or is cancelled keeps the program running, so nothing the user meant to keep is lost.
+// Asks about modified data and stores the placement; false keeps the window open.
 // (Start-up changes no system setting, so there is no decimal separator to put back.)
 bool frmMain::MDIForm_Unload() {
-    CommitPendingEdits();
-    if (ModFreFile::IsDataModified()) {
-        const auto answer = MsgBox::Show(ModMsg::SaveQuestion.Text(), MsgBox::YesNoCancel + MsgBox::Exclamation);
-        if (answer == MsgBox::Cancel) return false;
-        if (answer == MsgBox::Yes) {
-            const bool saved = Prog::IsNewData ? SaveAsChosenName() : DoFileSave();
-            if (!saved) return false;
-        }
-    }
+    if (!SaveBeforeLeaving()) return false;
     StorePlacement();
     return true;
 }

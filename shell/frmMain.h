@@ -118,6 +118,7 @@ private:
     void DoFileOpen();
     bool DoFileSave();
     bool SaveAsChosenName();
+    bool SaveBeforeLeaving();
     void TimerReNew_Timer();
 
     // Radio commands (frmMainLink.cpp)

@@ -33,26 +33,34 @@ void frmMain::mnuFileNew_Click() {
         LoadNewDoc();
 }
 
-// When the modified data cannot be saved, the open stops, so the data stays in front of
-// the user.
 void frmMain::mnuFileOpen_Click() {
-    CommitPendingEdits();
-    if (ModFreFile::IsDataModified()) {
-        const auto answer = MsgBox::Show(ModMsg::SaveQuestion.Text(), MsgBox::YesNoCancel + MsgBox::Exclamation);
-        if (answer == MsgBox::Cancel) return;
-        if (answer == MsgBox::Yes && !DoFileSave()) return;
-    }
-    DoFileOpen();
+    if (SaveBeforeLeaving()) DoFileOpen();
 }
 
-// A refused file leaves the name of the data still in memory.
+// Modified data is offered for saving before it leaves the window (Open, closing); data
+// without a file of its own is saved through the Save As dialog. False when the user
+// cancels, or the save fails or is cancelled: the command then stops, so nothing the user
+// meant to keep is lost.
+bool frmMain::SaveBeforeLeaving() {
+    CommitPendingEdits();
+    if (!ModFreFile::IsDataModified()) return true;
+    const auto answer = MsgBox::Show(ModMsg::SaveQuestion.Text(), MsgBox::YesNoCancel + MsgBox::Exclamation);
+    if (answer == MsgBox::Cancel) return false;
+    if (answer != MsgBox::Yes) return true;
+    return Prog::IsNewData ? SaveAsChosenName() : DoFileSave();
+}
+
+// A refused file leaves the name of the data still in memory, and that data in the
+// channel editor again (the children were closed before the file was read).
 void frmMain::DoFileOpen() {
     const auto path = FileDialog::GetOpenFileName(DialogRequest(ModEnglish::MenuOpen, dlgCommonDialogFilter_, {}));
     if (!path) return;
     Prog::DataFileName2 = Prog::DataFileName;
     Prog::DataFileName = *path;
     UnloadChildForms();
-    if (!ModFreFile::OpenDataFile()) Prog::DataFileName = Prog::DataFileName2;
+    if (ModFreFile::OpenDataFile()) return;
+    Prog::DataFileName = Prog::DataFileName2;
+    ShowChannelEditor();
 }
 
 void frmMain::mnuFileSave_Click() {

@@ -11,7 +11,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 
 #include <exception>
@@ -54,10 +53,7 @@ void FrmOptFeatures::Form_Load() {
     ShowOptFeatData(Prog::RadioData.OptFeatures);
 }
 
-void FrmOptFeatures::CommandClose_Click() {
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) frame->close();
-    else close();
-}
+void FrmOptFeatures::CommandClose_Click() { CloseFrame(); }
 
 // ---- Public operations ----
 

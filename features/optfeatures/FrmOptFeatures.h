@@ -10,6 +10,7 @@
 // stored as a choice too. The text boxes keep their own moments of storing
 // (FrmOptFeaturesText.cpp).
 #include "core/Records.h"
+#include "core/widgets/ReadyFlagScope.h"
 #include "features/optfeatures/OptFeatLists.h"
 #include "features/optfeatures/OptFeatSave.h"
 #include "features/optfeatures/OptFeatText.h"
@@ -48,19 +49,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Holds DataShown at 0 while the window fills its controls and gives back the value it
-    // had when the filling ends, however it ends.
-    class DataShownScope {
-    public:
-        explicit DataShownScope(int16& flag) : flag_(flag), saved_(flag) { flag_ = 0; }
-        ~DataShownScope() { flag_ = saved_; }
-        DataShownScope(const DataShownScope&) = delete;
-        DataShownScope& operator=(const DataShownScope&) = delete;
-
-    private:
-        int16& flag_;
-        int16 saved_;
-    };
+    // Holds DataShown at 0 while the window fills its controls.
+    using DataShownScope = ReadyFlagScope;
 
     // Layout and captions (FrmOptFeaturesLayout.cpp)
     void BuildControls();

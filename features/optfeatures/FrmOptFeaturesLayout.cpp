@@ -4,6 +4,7 @@
 #include "core/lang/ModEnglishChannelInfo.h"
 #include "core/lang/ModEnglishOpt.h"
 #include "core/widgets/CaptionSetters.h"
+#include "core/widgets/DesignLayout.h"
 #include "features/optfeatures/FrmOptFeatures.h"
 
 #include <QCheckBox>
@@ -15,14 +16,13 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidthTw = 14445, kClientHeightTw = 9630;
 constexpr int kListHeightTw = 345, kTextHeightTw = 315, kCheckHeightTw = 255;
 constexpr int kWideListTw = 2655, kNarrowListTw = 1815;
-constexpr int kLabelGapTw = 100;  // between a label's right edge and its control
 
-int Px(int twips) { return twips / kTwipsPerPixel; }
-QRect TwRect(int left, int top, int width, int height) { return {Px(left), Px(top), Px(width), Px(height)}; }
+using DesignLayout::AlignLabelBefore;
+using DesignLayout::Px;
+using DesignLayout::TwRect;
 
 enum class In { Window, Public, DwData };
 
@@ -56,10 +56,10 @@ QComboBox* MakeList(QWidget* parent, const QString& name) {
     return list;
 }
 
+// Labels are placed once their captions are known (AlignLabels) and shown where the design
+// shows them.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text = QString()) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLabel* label = DesignLayout::MakeLabel(parent, name, 0, 0, text);
     label->hide();
     return label;
 }
@@ -76,13 +76,6 @@ QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& title,
     frame->setObjectName(name);
     frame->setGeometry(TwRect(twips.x(), twips.y(), twips.width(), twips.height()));
     return frame;
-}
-
-// The label's right edge kLabelGapTw left of the control; it keeps its own Top and is as
-// high as the control, its text centred on it.
-void AlignLabel(QLabel* label, const QWidget* control) {
-    const int width = label->sizeHint().width();
-    label->setGeometry(control->x() - width - Px(kLabelGapTw), label->y(), width, control->height());
 }
 
 }  // namespace
@@ -128,9 +121,6 @@ void FrmOptFeatures::BuildLists() {
         Combo1[at]->show();
         Label1[at]->show();
     }
-    // The two public labels stand crossed, each level with the other's list.
-    Label1[59]->move(Label1[59]->x(), Combo1[60]->y());
-    Label1[60]->move(Label1[60]->x(), Combo1[59]->y());
     Label1[18]->setText(QStringLiteral("Mode"));
     Label1[22]->setText(QStringLiteral("Channel Mode"));
     Label1[59]->setText(QStringLiteral("HAM Public"));
@@ -202,11 +192,6 @@ void FrmOptFeatures::BuildTextBoxes() {
     }
     Text2[1]->hide();
     Text2[2]->hide();
-    // Each label stands level with its box.
-    const std::pair<QLabel*, const QLineEdit*> kLevel[] = {{Label5, Text3[0]}, {Label7, Text5},       {Label3[0], Text2[0]},
-                                                          {Label3[1], Text2[1]}, {Label3[2], Text2[2]}, {Label2[0], Text1[0]},
-                                                          {Label2[1], Text1[1]}};
-    for (const auto& [label, box] : kLevel) label->move(label->x(), box->y());
     for (QLabel* label : {Label5, Label3[0], Label7, Label10}) label->show();
 }
 
@@ -238,13 +223,18 @@ void FrmOptFeatures::ChangShowByLanguage() {
     ModEnglish::SetCommandCaptions(this);
 }
 
+// Each label ends 100 twips before its control, level with it; the two public labels stand
+// crossed, each level with the other's list.
 void FrmOptFeatures::AlignLabels() {
-    for (std::size_t i = 0; i < Label1.size(); ++i) AlignLabel(Label1[i], Combo1[i]);
-    for (std::size_t i = 0; i < Label3.size(); ++i) AlignLabel(Label3[i], Text2[i]);
-    for (std::size_t i = 0; i < Label4.size(); ++i) AlignLabel(Label4[i], Combo2[i]);
-    for (std::size_t i = 0; i < Label2.size(); ++i) AlignLabel(Label2[i], Text1[i]);
-    AlignLabel(Label5, Text3[0]);
-    AlignLabel(Label7, Text5);
+    for (std::size_t i = 0; i < Label1.size(); ++i) {
+        const std::size_t row = i == 59 ? 60 : i == 60 ? 59 : i;
+        AlignLabelBefore(Label1[i], Combo1[i], {.row = Combo1[row]});
+    }
+    for (std::size_t i = 0; i < Label3.size(); ++i) AlignLabelBefore(Label3[i], Text2[i]);
+    for (std::size_t i = 0; i < Label4.size(); ++i) AlignLabelBefore(Label4[i], Combo2[i]);
+    for (std::size_t i = 0; i < Label2.size(); ++i) AlignLabelBefore(Label2[i], Text1[i]);
+    AlignLabelBefore(Label5, Text3[0]);
+    AlignLabelBefore(Label7, Text5);
     for (std::size_t i = 0; i < Label6.size(); ++i) {
         const QLineEdit* box = Text4[i];
         Label6[i]->setGeometry(box->x(), box->y() - box->height(), box->width(), box->height());

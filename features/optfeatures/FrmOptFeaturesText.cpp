@@ -104,9 +104,11 @@ void FrmOptFeatures::LostFocusCheck(QLineEdit* box) {
 }
 
 // A main-window command (a radio write) uses the data while the focus may still be in a
-// box that stores on leaving: the typed value is stored first, as if the focus left it.
+// box that stores on leaving: the typed value is stored first, as if the focus left it. A
+// box the focus has already left was stored then; its text may be older than the data.
 void FrmOptFeatures::ValidateControls() {
-    if (auto* box = qobject_cast<QLineEdit*>(focusWidget()); box && RunsLostFocusCheck(box)) LostFocusCheck(box);
+    auto* box = qobject_cast<QLineEdit*>(focusWidget());
+    if (box && box->hasFocus() && RunsLostFocusCheck(box)) LostFocusCheck(box);
 }
 
 void FrmOptFeatures::ShowTextBoxes(const DataFileRec& shown) {

@@ -5,7 +5,6 @@
 #include "core/lang/ModEnglishOpt.h"
 #include "core/lang/ModEnglishPrint.h"
 
-#include <algorithm>
 #include <initializer_list>
 
 namespace ModOptFeat {
@@ -135,11 +134,5 @@ QStringList RogerItems() {
 }
 
 QStringList ModeCodeItems() { return Fixed({"FM", "AM", "USB", "LSB", "PA", "CW"}); }
-
-bool IsVisibleCombo1(int index) {
-    static constexpr int kVisible[] = {3,  8,  9,  10, 11, 18, 24, 25, 26, 29, 30, 31, 32, 33, 35, 37, 38, 39, 40,
-                                       41, 42, 43, 44, 45, 46, 48, 49, 50, 51, 52, 53, 54, 55, 56, 57, 58, 59, 60};
-    return std::find(std::begin(kVisible), std::end(kVisible), index) != std::end(kVisible);
-}
 
 }  // namespace ModOptFeat

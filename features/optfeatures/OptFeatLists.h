@@ -28,7 +28,4 @@ QStringList RogerItems();
 // dual-watch modes (the hidden lookup lists Combo3 and Combo4).
 QStringList ModeCodeItems();
 
-// Whether Combo1(index) is one of the 38 lists the user sees.
-bool IsVisibleCombo1(int index);
-
 }  // namespace ModOptFeat

@@ -2,7 +2,7 @@
 
 #include "features/rogerbeep/ModBeep.h"
 #include "features/rogerbeep/RBChart.h"
-#include "shell/Twips.h"
+#include "core/widgets/DesignLayout.h"
 
 #include <QPainter>
 
@@ -24,16 +24,16 @@ RBPicture::RBPicture(const int16& set, QWidget* parent) : QFrame(parent), set_(&
     setLineWidth(2);
 }
 
-double RBPicture::ScaleWidth() const { return Twips::FromPixels(contentsRect().width()); }
+double RBPicture::ScaleWidth() const { return DesignLayout::FromPixels(contentsRect().width()); }
 
-double RBPicture::ScaleHeight() const { return Twips::FromPixels(contentsRect().height()); }
+double RBPicture::ScaleHeight() const { return DesignLayout::FromPixels(contentsRect().height()); }
 
 void RBPicture::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
     painter.setClipRect(contentsRect());
     painter.translate(contentsRect().topLeft());
-    painter.scale(1.0 / Twips::kPerPixel, 1.0 / Twips::kPerPixel);
+    painter.scale(1.0 / DesignLayout::kTwipsPerPixel, 1.0 / DesignLayout::kTwipsPerPixel);
     DrawRB(*set_, painter, ScaleWidth(), ScaleHeight());
 }
 

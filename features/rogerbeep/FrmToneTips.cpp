@@ -7,7 +7,6 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QMdiSubWindow>
 #include <QPointer>
 #include <QPushButton>
 #include <QTabBar>
@@ -63,10 +62,7 @@ void FrmToneTips::closeEvent(QCloseEvent* event) {
     ChildForm::closeEvent(event);
 }
 
-void FrmToneTips::CommandClose_Click() {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->close();
-    else close();
-}
+void FrmToneTips::CommandClose_Click() { CloseFrame(); }
 
 void FrmToneTips::ShowRBData() {
     const RBToneSet* set = ModBeep::ToneSet(BeepState.CurRBSet);

@@ -3,6 +3,7 @@
 // relative to Frame1.
 #include "core/lang/ModBeepText.h"
 #include "core/widgets/CaptionSetters.h"
+#include "core/widgets/DesignLayout.h"
 #include "features/rogerbeep/DrawRB.h"
 #include "features/rogerbeep/FrmToneTips.h"
 #include "features/rogerbeep/ModBeep.h"
@@ -18,13 +19,13 @@ namespace {
 
 constexpr int kClientWidthTw = 10470, kClientHeightTw = 7215;
 constexpr int kListWidthTw = 1335, kListHeightTw = 330;
-constexpr int kLabelGapTw = 100;  // between a label's right edge and its list
 constexpr int kRowTopTw = 1320, kRowStepTw = 360;
 constexpr int kRowsPerColumn = 7;
 
-int Px(int twips) { return twips / 15; }
-
-QRect TwRect(int left, int top, int width, int height) { return {Px(left), Px(top), Px(width), Px(height)}; }
+using DesignLayout::AlignLabelBefore;
+using DesignLayout::MakeLabel;
+using DesignLayout::Px;
+using DesignLayout::TwRect;
 
 QString Indexed(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
 
@@ -36,24 +37,11 @@ QComboBox* MakeList(QWidget* parent, const QString& name, int left, int top) {
     return list;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, int left, int top) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->move(Px(left), Px(top));
-    return label;
-}
-
 QPushButton* MakeButton(QWidget* parent, const QString& name, int left, int top, int width) {
     auto* button = new QPushButton(parent);
     button->setObjectName(name);
     button->setGeometry(TwRect(left, top, width, 375));
     return button;
-}
-
-// Right edge kLabelGapTw left of the list, centred on it.
-void AlignLabel(QLabel* label, const QWidget* list) {
-    label->adjustSize();
-    label->move(list->x() - label->width() - Px(kLabelGapTw), list->y() + (list->height() - label->height()) / 2);
 }
 
 void SetItems(QComboBox* list, const QStringList& items) {
@@ -124,9 +112,9 @@ void FrmToneTips::ChangShowByLanguage() {
     setWindowTitle(GetRBText(29000));
     for (int i = 0; i < TabStrip1->count(); ++i) TabStrip1->setTabText(i, GetRBText(29001) + QLatin1Char(' ') + QString::number(i + 1));
     Label1->setText(GetRBText(29002));
-    AlignLabel(Label1, Combo1);
+    AlignLabelBefore(Label1, Combo1);
     Label2->setText(GetRBText(29003));
-    AlignLabel(Label2, Combo2);
+    AlignLabelBefore(Label2, Combo2);
     for (std::size_t i = 0; i < Label3.size(); ++i) {
         Label3[i]->setText(GetRBText(29004));
         Label3[i]->adjustSize();
@@ -135,7 +123,7 @@ void FrmToneTips::ChangShowByLanguage() {
     }
     for (std::size_t k = 0; k < Label5.size(); ++k) {
         Label5[k]->setText(GetRBText(29100 + static_cast<int>(k)));
-        AlignLabel(Label5[k], Combo3[k]);
+        AlignLabelBefore(Label5[k], Combo3[k]);
     }
     Command1->setText(GetRBText(29006));
     Command2->setText(GetRBText(29007));

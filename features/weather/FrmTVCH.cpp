@@ -2,7 +2,8 @@
 // in-place editors and the settings lists.
 #include "features/weather/FrmTVCH.h"
 
-#include "channels/GridOverlay.h"
+#include "core/widgets/GridCells.h"
+#include "core/widgets/GridOverlay.h"
 #include "core/ProgramData.h"
 #include "core/lang/ModShowFreFunText.h"
 
@@ -11,9 +12,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableWidget>
 
 namespace {
@@ -32,7 +31,6 @@ FrmTVCH::FrmTVCH(QWidget* parent) : ChildForm(QString::fromLatin1(kFormName), pa
     BuildControls();
     connect(CommandClose, &QPushButton::clicked, this, [this] { CommandClose_Click(); });
     connect(MSFlexGrid1, &QTableWidget::cellDoubleClicked, this, [this] { MSFlexGrid1_DblClick(); });
-    connect(MSFlexGrid1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { FollowGridScroll(); });
     connect(Combo[1], &QComboBox::activated, this, [this] { Combo1_Click(); });
     // The W/N and on/off lists store a choice at once; the scan list waits for the next commit.
     for (QComboBox* list : {Combo[2], Combo[3]})
@@ -85,28 +83,9 @@ void FrmTVCH::closeEvent(QCloseEvent* event) {
     ChildForm::closeEvent(event);
 }
 
-void FrmTVCH::CommandClose_Click() {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->close();
-    else close();
-}
+void FrmTVCH::CommandClose_Click() { CloseFrame(); }
 
 // ---- Display ----
-
-QString FrmTVCH::CellText(int row, int col) const {
-    const QTableWidgetItem* item = MSFlexGrid1->item(row - 1, col - 1);
-    return item ? item->text() : QString();
-}
-
-void FrmTVCH::SetCellText(int row, int col, const QString& text) {
-    if (row < 1 || row > MSFlexGrid1->rowCount() || col < 1 || col > MSFlexGrid1->columnCount()) return;
-    QTableWidgetItem* item = MSFlexGrid1->item(row - 1, col - 1);
-    if (!item) {
-        item = new QTableWidgetItem;
-        item->setTextAlignment(Qt::AlignCenter);
-        MSFlexGrid1->setItem(row - 1, col - 1, item);
-    }
-    item->setText(text);
-}
 
 void FrmTVCH::FillTVCHCombo(QComboBox* list) {
     list->clear();
@@ -126,10 +105,10 @@ void FrmTVCH::ShowTVChannelRow(int row) {
     if (row < 1 || row > kTVChannelCount) return;
     const TVChannelRec& ch = Prog::RadioData.TVChannel[static_cast<std::size_t>(row)];
     const TVCHLogic::RowTexts texts = TVCHLogic::ShowRow(ch, ItemsOf(Combo[3]), ItemsOf(Combo[4]));
-    SetCellText(row, 1, texts.freq);
-    if (ch.Valid != 1) SetCellText(row, 2, QString());  // column 2 is otherwise left alone
-    SetCellText(row, 3, texts.wn);
-    SetCellText(row, 4, texts.scan);
+    GridCells::SetCellText(MSFlexGrid1, row, 1, texts.freq);
+    if (ch.Valid != 1) GridCells::SetCellText(MSFlexGrid1, row, 2, QString());  // column 2 is otherwise left alone
+    GridCells::SetCellText(MSFlexGrid1, row, 3, texts.wn);
+    GridCells::SetCellText(MSFlexGrid1, row, 4, texts.scan);
 }
 
 // Everything from the data, stored values untouched: a value that its list does not hold
@@ -175,7 +154,7 @@ void FrmTVCH::MSFlexGrid1_DblClick() {
     TVCHEditRow_ = static_cast<int16>(row);
     TVCHEditCol_ = static_cast<int16>(col);
     if (col == 1) {
-        GridOverlay::OpenText(MSFlexGrid1, Text1, row - 1, col - 1, CellText(row, col));
+        GridOverlay::OpenText(MSFlexGrid1, Text1, row - 1, col - 1, GridCells::CellText(MSFlexGrid1, row, col));
         openedText_ = Text1->text();
         return;
     }
@@ -186,15 +165,9 @@ void FrmTVCH::MSFlexGrid1_DblClick() {
         // The cell's item, or nothing when the list has no such item (an empty row, a value
         // outside the list): a commit then stores nothing unless the user chooses.
         ReadyFlagScope positioning(TVCHReady_);
-        list->setCurrentIndex(list->findText(CellText(row, col), Qt::MatchExactly | Qt::MatchCaseSensitive));
+        list->setCurrentIndex(list->findText(GridCells::CellText(MSFlexGrid1, row, col), Qt::MatchExactly | Qt::MatchCaseSensitive));
     }
     list->setFocus(Qt::OtherFocusReason);
-}
-
-// Keeps the open editor over its cell while the grid scrolls under it.
-void FrmTVCH::FollowGridScroll() {
-    if (!IsEditorOpen()) return;
-    GridOverlay::Cover(MSFlexGrid1, EditorOfColumn(TVCHEditCol_), TVCHEditRow_ - 1, TVCHEditCol_ - 1, TVCHEditCol_ != 1);
 }
 
 // The open editor's content into the data (nothing on screen changes).

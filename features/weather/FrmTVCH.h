@@ -6,7 +6,7 @@
 // Grid rows and columns are counted as the window shows them: row 0 is the header, rows 1..41
 // the channels (41 the VFO); column 0 the channel numbers, 1 frequency, 2 on/off (never
 // shown), 3 W/N, 4 scan.
-#include "channels/ReadyFlagScope.h"
+#include "core/widgets/ReadyFlagScope.h"
 #include "core/Records.h"
 #include "features/weather/TVCHLogic.h"
 #include "shell/ChildForm.h"
@@ -66,8 +66,6 @@ private:
     void ReShowTVCHCombo();
     void ShowTVChannelRow(int row);
     void ShowTVChannelData();
-    void SetCellText(int row, int col, const QString& text);
-    QString CellText(int row, int col) const;
 
     // Loading, editing, closing
     void Form_Load();
@@ -83,7 +81,6 @@ private:
     bool IsEditorOpen() const;
     void StoreEditor();
     void HideEditors();
-    void FollowGridScroll();
 
     // Controls, named as the window's design names them.
     std::array<QLabel*, 7> Label{};      // Label1..Label6 at their numbers

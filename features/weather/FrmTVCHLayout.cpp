@@ -1,11 +1,12 @@
 // The controls of the weather-channel editor, their places and their captions. Places and
 // sizes are kept in twips as the window was designed (15 twips = 1 pixel).
-#include "channels/FreqEditFilter.h"
+#include "core/widgets/FreqEditFilter.h"
 #include "core/lang/ModEnglishChannelInfo.h"
 #include "core/lang/ModEnglishOpt.h"
 #include "core/lang/ModEnglishPrint.h"
 #include "core/lang/ModShowFreFunText.h"
 #include "core/widgets/CaptionSetters.h"
+#include "core/widgets/DesignLayout.h"
 #include "features/weather/FrmTVCH.h"
 
 #include <QComboBox>
@@ -20,31 +21,24 @@
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidthTw = 5115, kClientHeightTw = 7740;
 constexpr int kListLeftTw = 2280, kListWidthTw = 1335, kListHeightTw = 345;
-constexpr int kLabelGapTw = 100;     // between a label's right edge and its list
 constexpr int kLeftMarginTw = 120;   // the least room left of the longest label
 constexpr int kGridLeftTw = 360, kGridTopTw = 2280, kGridWidthTw = 4515, kGridHeightTw = 4935;
 constexpr int kHeaderHeightTw = 510, kRowHeightTw = 270;
 // Column widths: numbers, frequency, on/off (never shown), W/N, scan.
 constexpr int kColumnWidthTw[] = {700, 1200, 0, 1200, 1000};
 
-int Px(int twips) { return twips / kTwipsPerPixel; }
-
-QRect TwRect(int left, int top, int width, int height) { return {Px(left), Px(top), Px(width), Px(height)}; }
+using DesignLayout::AlignLabelBefore;
+using DesignLayout::MakeLabel;
+using DesignLayout::Px;
+using DesignLayout::TwRect;
 
 QComboBox* MakeList(QWidget* parent, const QString& name, int width) {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->resize(Px(width), Px(kListHeightTw));
     return list;
-}
-
-// Places label so that its right edge lies kLabelGapTw left of control, centred on it.
-void AlignLabel(QLabel* label, const QWidget* control) {
-    label->adjustSize();
-    label->move(control->x() - label->width() - Px(kLabelGapTw), control->y() + (control->height() - label->height()) / 2);
 }
 
 }  // namespace
@@ -78,9 +72,7 @@ void FrmTVCH::BuildSettings() {
         const auto n = static_cast<std::size_t>(kListNumber[i]);
         Combo[n] = MakeList(this, QStringLiteral("Combo%1").arg(n), kListWidthTw);
         Combo[n]->move(Px(kListLeftTw), Px(120 + 360 * i));
-        Label[static_cast<std::size_t>(i + 1)] = new QLabel(this);
-        Label[static_cast<std::size_t>(i + 1)]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
-        Label[static_cast<std::size_t>(i + 1)]->move(Px(1080), Px(135 + 360 * i));
+        Label[static_cast<std::size_t>(i + 1)] = MakeLabel(this, QStringLiteral("Label%1").arg(i + 1), 1080, 135 + 360 * i);
     }
     Combo[1]->setMaxVisibleItems(20);
     Combo[8]->addItems({QStringLiteral("FRQ"), QStringLiteral("CH")});
@@ -169,14 +161,14 @@ void FrmTVCH::ChangShowByLanguage() {
     PlaceLabels();
 }
 
-// Every label ends kLabelGapTw before its list. A label longer than the room the design gave
+// Every label ends 100 twips before its list. A label longer than the room the design gave
 // it (fonts differ) moves the whole window's content to the right instead of off its edge.
 void FrmTVCH::PlaceLabels() {
     static constexpr int kListNumber[] = {1, 5, 6, 7, 8, 9};
     int leftmost = Px(kLeftMarginTw);
     for (int i = 0; i < 6; ++i) {
         QLabel* label = Label[static_cast<std::size_t>(i + 1)];
-        AlignLabel(label, Combo[static_cast<std::size_t>(kListNumber[i])]);
+        AlignLabelBefore(label, Combo[static_cast<std::size_t>(kListNumber[i])]);
         leftmost = std::min(leftmost, label->x());
     }
     const int shift = Px(kLeftMarginTw) - leftmost;

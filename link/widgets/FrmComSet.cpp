@@ -6,6 +6,7 @@
 #include "core/startup/ModMain.h"
 #include "core/widgets/CaptionSetters.h"
 #include "core/widgets/ComboHelpers.h"
+#include "core/widgets/DesignLayout.h"
 #include "link/widgets/ModSetComm2.h"
 #include "platform/ProfileIni.h"
 
@@ -18,11 +19,8 @@
 
 namespace {
 
-constexpr int Px(int twips) { return twips / 15; }
-
-QRect TwipsRect(int left, int top, int width, int height) {
-    return QRect(Px(left), Px(top), Px(width), Px(height));
-}
+using DesignLayout::Px;
+using DesignLayout::TwRect;
 
 // The port number of an entry "COM<n>"; 0 when the entry has none.
 int16 EntryPort(const QString& entry) {
@@ -53,9 +51,9 @@ FrmComSet::FrmComSet(QWidget* parent)
     ReShowComPortTimer->setObjectName(QStringLiteral("ReShowComPortTimer"));
 
     setFixedSize(Px(3720), Px(1830));
-    Combo1->setGeometry(TwipsRect(1800, 360, 1335, 345));
-    CommandOK->setGeometry(TwipsRect(600, 1200, 1215, 375));
-    CommandCancel->setGeometry(TwipsRect(1920, 1200, 1215, 375));
+    Combo1->setGeometry(TwRect(1800, 360, 1335, 345));
+    CommandOK->setGeometry(TwRect(600, 1200, 1215, 375));
+    CommandCancel->setGeometry(TwRect(1920, 1200, 1215, 375));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ReShowComPortTimer->setInterval(1000);
 
@@ -91,11 +89,7 @@ void FrmComSet::ChangShowByLanguage() {
     Label1->setText(ModEnglish::Com.Text());
     // The label grows to its text (the Chinese one is wider than the design leaves room
     // for): to the right while it stays clear of the list, then to the left.
-    const QRect design = TwipsRect(1200, 405, 360, 225);
-    const int w = std::max(design.width(), Label1->sizeHint().width());
-    const int h = std::max(design.height(), Label1->sizeHint().height());
-    const int x = std::max(0, std::min(design.x(), Combo1->x() - 6 - w));
-    Label1->setGeometry(x, design.y() - (h - design.height()) / 2, w, h);
+    DesignLayout::GrowLabel(Label1, TwRect(1200, 405, 360, 225), Combo1->x() - 6);
     ModMsg::SetOkCancelCaptions(this);
 }
 

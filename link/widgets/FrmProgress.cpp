@@ -15,8 +15,8 @@
 
 namespace {
 
-using ProgressLayout::Px;
-using ProgressLayout::Rect;
+using DesignLayout::Px;
+using DesignLayout::TwRect;
 
 QPointer<FrmProgress> g_loaded;
 
@@ -45,11 +45,11 @@ FrmProgress::FrmProgress(QWidget* parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     setModal(true);
     setFixedSize(Px(4860), Px(1410));
-    ProgressBar1->setGeometry(Rect(120, 240, 4695, 495));
+    ProgressBar1->setGeometry(TwRect(120, 240, 4695, 495));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setTextVisible(false);
-    ProgressLayout::PlaceValue(Label2, Rect(2880, 960, 270, 225), QStringLiteral("100%"));
-    Label1->setGeometry(Rect(1680, 960, 1080, 225));
+    ProgressLayout::PlaceValue(Label2, TwRect(2880, 960, 270, 225), QStringLiteral("100%"));
+    Label1->setGeometry(TwRect(1680, 960, 1080, 225));
 }
 
 FrmProgress::~FrmProgress() = default;
@@ -84,7 +84,7 @@ void FrmProgress::ChangShowByLanguage() {
 }
 
 void FrmProgress::justSize() {
-    Trap("ProgressjustSizeError", [this] { ProgressLayout::PlaceBefore(Label1, Label2, Rect(1680, 960, 1080, 225)); });
+    Trap("ProgressjustSizeError", [this] { ProgressLayout::PlaceBefore(Label1, Label2, 1080); });
 }
 
 void FrmProgress::SetProgressValue(int32 value) {

@@ -2,6 +2,7 @@
 
 #include "core/ProgramData.h"
 #include "core/lang/ModEndlishProgress.h"
+#include "core/widgets/DesignLayout.h"
 #include "link/LinkData.h"
 #include "link/ModComm.h"
 #include "link/widgets/ProgressLayout.h"
@@ -15,8 +16,8 @@
 
 namespace {
 
-using ProgressLayout::Px;
-using ProgressLayout::Rect;
+using DesignLayout::Px;
+using DesignLayout::TwRect;
 
 QPointer<frmMProgress> g_loaded;
 
@@ -40,15 +41,15 @@ frmMProgress::frmMProgress(QWidget* parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     setModal(true);
     setFixedSize(Px(4680), Px(3195));
-    ProgressBar2->setGeometry(Rect(0, 240, 4695, 495));
+    ProgressBar2->setGeometry(TwRect(0, 240, 4695, 495));
     ProgressBar2->setRange(1, 100);
-    ProgressBar1->setGeometry(Rect(0, 1440, 4695, 495));
+    ProgressBar1->setGeometry(TwRect(0, 1440, 4695, 495));
     ProgressBar1->setRange(0, 100);
     for (QProgressBar* bar : {ProgressBar1, ProgressBar2}) bar->setTextVisible(false);
-    ProgressLayout::PlaceValue(Label3, Rect(2760, 960, 105, 225), QStringLiteral("1"));
-    ProgressLayout::PlaceValue(Label2, Rect(2760, 2160, 270, 225), QStringLiteral("100%"));
-    Label4->setGeometry(Rect(1320, 960, 1440, 225));
-    Label1->setGeometry(Rect(1560, 2160, 1080, 225));
+    ProgressLayout::PlaceValue(Label3, TwRect(2760, 960, 105, 225), QStringLiteral("1"));
+    ProgressLayout::PlaceValue(Label2, TwRect(2760, 2160, 270, 225), QStringLiteral("100%"));
+    Label4->setGeometry(TwRect(1320, 960, 1440, 225));
+    Label1->setGeometry(TwRect(1560, 2160, 1080, 225));
 }
 
 frmMProgress::~frmMProgress() = default;
@@ -83,8 +84,8 @@ void frmMProgress::ChangShowByLanguage() {
 }
 
 void frmMProgress::justSize() {
-    ProgressLayout::PlaceBefore(Label1, Label2, Rect(1560, 2160, 1080, 225));
-    ProgressLayout::PlaceBefore(Label4, Label3, Rect(1320, 960, 1440, 225));
+    ProgressLayout::PlaceBefore(Label1, Label2, 1080);
+    ProgressLayout::PlaceBefore(Label4, Label3, 1440);
 }
 
 void frmMProgress::ShowPercent(int percent) {
@@ -96,7 +97,7 @@ void frmMProgress::ShowRadio(int radiosDone) {
     if (radiosDone > ProgressBar2->maximum()) ProgressBar2->setMaximum(radiosDone);
     ProgressBar2->setValue(std::max(radiosDone, ProgressBar2->minimum()));
     Label3->setText(QString::number(radiosDone));
-    ProgressLayout::PlaceValue(Label3, Rect(2760, 960, 105, 225), Label3->text());
+    ProgressLayout::PlaceValue(Label3, TwRect(2760, 960, 105, 225), Label3->text());
 }
 
 void frmMProgress::Unload() {

@@ -5,7 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Process.h"
 #include "shell/dialogs/AppVersion.h"
-#include "shell/dialogs/Twips.h"
+#include "core/widgets/DesignLayout.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -65,9 +65,9 @@ AboutBoxBase::AboutBoxBase(int language, int widthTwips, int heightTwips, QWidge
     const int W = widthTwips;
     const int H = heightTwips;
     const int textWidth = W - kTextLeft - kMargin;
-    setFixedSize(Twips::Px(W), Twips::Px(H));
+    setFixedSize(DesignLayout::Px(W), DesignLayout::Px(H));
 
-    picIcon->setGeometry(Twips::Rect(kMargin, kMargin, 720, 720));
+    picIcon->setGeometry(DesignLayout::TwRect(kMargin, kMargin, 720, 720));
     picIcon->setPixmap(QPixmap(QStringLiteral(":/dialogs/AppIcon.png")));
     picIcon->setAlignment(Qt::AlignCenter);
 
@@ -75,25 +75,25 @@ AboutBoxBase::AboutBoxBase(int language, int widthTwips, int heightTwips, QWidge
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     lblTitle->setFont(titleFont);
-    lblTitle->setGeometry(Twips::Rect(kTextLeft, kMargin, textWidth, 450));
-    lblVersion->setGeometry(Twips::Rect(kTextLeft, 720, textWidth, 300));
-    lblDescription->setGeometry(Twips::Rect(kTextLeft, 1080, textWidth, 300));
-    Label1->setGeometry(Twips::Rect(kTextLeft, 1380, textWidth, 300));
+    lblTitle->setGeometry(DesignLayout::TwRect(kTextLeft, kMargin, textWidth, 450));
+    lblVersion->setGeometry(DesignLayout::TwRect(kTextLeft, 720, textWidth, 300));
+    lblDescription->setGeometry(DesignLayout::TwRect(kTextLeft, 1080, textWidth, 300));
+    Label1->setGeometry(DesignLayout::TwRect(kTextLeft, 1380, textWidth, 300));
 
     // Two lines, dark over light, make an etched separator.
     Line1[0]->setObjectName(QStringLiteral("Line1_0"));
     Line1[1]->setObjectName(QStringLiteral("Line1_1"));
-    Line1[0]->setGeometry(Twips::Px(kMargin), Twips::Px(kLineTop), Twips::Px(W - 2 * kMargin), 1);
-    Line1[1]->setGeometry(Twips::Px(kMargin), Twips::Px(kLineTop) + 1, Twips::Px(W - 2 * kMargin), 1);
+    Line1[0]->setGeometry(DesignLayout::Px(kMargin), DesignLayout::Px(kLineTop), DesignLayout::Px(W - 2 * kMargin), 1);
+    Line1[1]->setGeometry(DesignLayout::Px(kMargin), DesignLayout::Px(kLineTop) + 1, DesignLayout::Px(W - 2 * kMargin), 1);
     Line1[0]->setStyleSheet(QStringLiteral("background-color: #808080;"));
     Line1[1]->setStyleSheet(QStringLiteral("background-color: #ffffff;"));
 
     const int buttonLeft = W - kMargin - kButtonWidth;
     lblDisclaimer->setGeometry(
-        Twips::Rect(kMargin, kLowerTop, buttonLeft - 2 * kMargin, H - kLowerTop - kMargin));
+        DesignLayout::TwRect(kMargin, kLowerTop, buttonLeft - 2 * kMargin, H - kLowerTop - kMargin));
     lblDisclaimer->setWordWrap(true);
     lblDisclaimer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdOK->setGeometry(Twips::Rect(buttonLeft, kLowerTop, kButtonWidth, kButtonHeight));
+    cmdOK->setGeometry(DesignLayout::TwRect(buttonLeft, kLowerTop, kButtonWidth, kButtonHeight));
 
     connect(cmdOK, &QPushButton::clicked, this, &AboutBoxBase::cmdOK_Click);
 }
@@ -124,7 +124,7 @@ frmAbout::frmAbout(QWidget* parent)
     : AboutBoxBase(Lang::kChinese, 5865, 3630, parent), cmdSysInfo(NewButton(this, "cmdSysInfo")) {
     setObjectName(QStringLiteral("frmAbout"));
     cmdSysInfo->setGeometry(
-        Twips::Rect(5865 - kMargin - kButtonWidth, kLowerTop + kButtonHeight + 120, kButtonWidth, kButtonHeight));
+        DesignLayout::TwRect(5865 - kMargin - kButtonWidth, kLowerTop + kButtonHeight + 120, kButtonWidth, kButtonHeight));
     cmdSysInfo->setText(AboutText::SysInfoButton);
     cmdSysInfo->setVisible(false);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);

@@ -6,7 +6,7 @@
 #include "core/widgets/CaptionSetters.h"
 #include "core/widgets/ComboHelpers.h"
 #include "platform/ProfileIni.h"
-#include "shell/dialogs/Twips.h"
+#include "core/widgets/DesignLayout.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -32,10 +32,10 @@ FrmSetLanguage::FrmSetLanguage(QWidget* parent)
     Command1->setObjectName(QStringLiteral("Command1"));
     Command2->setObjectName(QStringLiteral("Command2"));
 
-    setFixedSize(Twips::Px(3975), Twips::Px(1515));
-    Combo1->setGeometry(Twips::Rect(1800, 240, 1695, 345));
-    Command1->setGeometry(Twips::Rect(1200, 960, 1095, 375));
-    Command2->setGeometry(Twips::Rect(2520, 960, 975, 375));
+    setFixedSize(DesignLayout::Px(3975), DesignLayout::Px(1515));
+    Combo1->setGeometry(DesignLayout::TwRect(1800, 240, 1695, 345));
+    Command1->setGeometry(DesignLayout::TwRect(1200, 960, 1095, 375));
+    Command2->setGeometry(DesignLayout::TwRect(2520, 960, 975, 375));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     setTabOrder(Combo1, Command1);
     setTabOrder(Command1, Command2);
@@ -65,7 +65,7 @@ void FrmSetLanguage::ChangShowByLanguage() {
     setWindowTitle(ModEnglish::LanguageSetup.Text());
     Label1->setText(ModEnglish::LanguageMode.Text());
     // The label must not run into the list beside it.
-    Twips::PlaceLabel(Label1, 360, 240, 720, 225, Combo1->x() - 6);
+    DesignLayout::GrowLabel(Label1, DesignLayout::TwRect(360, 240, 720, 225), Combo1->x() - 6);
     const int b = NameBase();
     Combo1->addItem(ModEnglish::LanguageNameAt(b + 1));
     if (Prog::EnglishOnly != 1) Combo1->addItem(ModEnglish::LanguageNameAt(b + 2));

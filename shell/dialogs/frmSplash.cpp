@@ -3,7 +3,7 @@
 #include "core/ProgramData.h"
 #include "core/lang/LangText.h"
 #include "platform/MessageBox.h"
-#include "shell/dialogs/Twips.h"
+#include "core/widgets/DesignLayout.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -19,7 +19,7 @@ frmSplash::frmSplash(std::function<void()> showMainWindow, QWidget* parent)
     setObjectName(QStringLiteral("frmSplash"));
     picLogo->setObjectName(QStringLiteral("picLogo"));
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    setFixedSize(Twips::Px(9525), Twips::Px(6690));
+    setFixedSize(DesignLayout::Px(9525), DesignLayout::Px(6690));
     picLogo->setGeometry(rect());
     picLogo->installEventFilter(this);
     Timer1->setInterval(2000);

@@ -197,6 +197,15 @@ TEST_F(EditCell, HfVfoNeverTouchesThePerGroupArrays) {
     EXPECT_EQ(Prog::RadioData.OptFeatures, before);
 }
 
+// Every channel record of the table, in one list.
+std::vector<ChannelRecord> AllChannels() {
+    std::vector<ChannelRecord> out;
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            for (int group = 1; group <= kGroupCount; ++group) out.push_back(Prog::ChInfo(mode, slot, group));
+    return out;
+}
+
 TEST_F(EditCell, StoredPlacesOutsideTheTableChangeNothing) {
     ChTest::Lay(0, 1, {{1, "28.1000"}});
     const auto rowsBefore = Numbers(0, 1);
@@ -204,6 +213,10 @@ TEST_F(EditCell, StoredPlacesOutsideTheTableChangeNothing) {
     Edit(0, 1, "28.5");
     Edit(-3, 1, "28.5");
     EXPECT_EQ(Numbers(0, 1), rowsBefore);
+
+    // Neither the table nor the counts and references change.
+    const auto tableBefore = AllChannels();
+    const DataFileRec dataBefore = Prog::RadioData;
     Prog::RadioData.CurMode = 5;
     EXPECT_NO_THROW(Edit(2, 1, "28.5"));
     Prog::RadioData.CurMode = 1;
@@ -211,10 +224,18 @@ TEST_F(EditCell, StoredPlacesOutsideTheTableChangeNothing) {
         Prog::RadioData.CurGroup[1] = group;  // HAM has no group 12
         EXPECT_NO_THROW(Edit(2, 1, "28.5")) << group;
     }
+    Prog::RadioData.CurMode = dataBefore.CurMode;
+    Prog::RadioData.CurGroup = dataBefore.CurGroup;
+    EXPECT_EQ(Prog::RadioData, dataBefore);
+    EXPECT_EQ(AllChannels(), tableBefore);
+
     Prog::RadioData.ChCountAt(0, 1) = 120;  // a count no group can hold
     ChTest::Show(0, 1);
+    const DataFileRec badCount = Prog::RadioData;
     EXPECT_NO_THROW(Edit(2, 1, "28.5"));
     EXPECT_NO_THROW(Edit(1, 1, ""));
+    EXPECT_EQ(Prog::RadioData, badCount);
+    EXPECT_EQ(AllChannels(), tableBefore);
 }
 
 TEST_F(EditCell, OpenEditorReShowsTheRowAndTheReferencesEveryTime) {

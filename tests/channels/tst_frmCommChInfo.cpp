@@ -7,6 +7,7 @@
 #include "core/lang/ModEnglish.h"
 #include "core/startup/ModInitV.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -98,6 +99,21 @@ private:
         const int want = target->findText(entry);
         QVERIFY(want >= 0);
         while (target->currentIndex() != want) QTest::keyClick(target, want > target->currentIndex() ? Qt::Key_Down : Qt::Key_Up);
+    }
+    // A list choice by mouse: the list opened with a click, the entry clicked in it.
+    void ClickEntry(const QString& listName, const QString& entry) {
+        QComboBox* target = list(listName);
+        const int want = target->findText(entry);
+        QVERIFY(want >= 0);
+        QTest::mouseClick(target, Qt::LeftButton);
+        QAbstractItemView* view = target->view();
+        QTRY_VERIFY(view->isVisible());
+        QTest::qWait(QApplication::doubleClickInterval() + 50);  // the list ignores a release this early
+        const QPoint at(view->viewport()->width() / 2, view->visualRect(view->model()->index(want, 0)).center().y());
+        QTest::mouseMove(view->viewport(), at);  // the pointer marks the entry
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTRY_VERIFY(!view->isVisible());
+        QCOMPARE(target->currentIndex(), want);
     }
     int currentRow() const { return grid()->currentRow() + 1; }
     int currentCol() const { return grid()->currentColumn() + 1; }
@@ -283,8 +299,45 @@ private slots:
         Type(QStringLiteral("28.6"));
         QTest::mouseClick(form->findChild<QPushButton*>(QStringLiteral("CommandClose")), Qt::LeftButton);
         QVERIFY(Find(1, 1, 6) != nullptr);
+        QCOMPARE(Find(1, 1, 6)->Freq.Str(), std::string("286000  "));
         QTRY_VERIFY(host->area->subWindowList().isEmpty());
         QCOMPARE(ChannelGlobals::ChInfoShown, int16(0));
+    }
+
+    // Going from an open edit to the group or mode list commits the edit to the group it was
+    // typed in, and re-shows its row there, before the list shows another group.
+    void anOpenEditStaysWithTheGroupItWasTypedIn() {
+        OpenEditor();
+        const QList<int> groupC = Numbers(1, 3);
+        DoubleClickCell(5, 1);
+        Type(QStringLiteral("29.5"));
+        host->calls.clear();
+        Choose(QStringLiteral("Combo6"), QStringLiteral("C"));  // by keyboard
+        QCOMPARE(host->calls.filter(QStringLiteral("ReShowGrid")), QStringList{"ReShowGrid 5"});
+        QCOMPARE(Find(1, 1, 5)->Freq.Str(), std::string("295000  "));
+        QCOMPARE(Numbers(1, 3), groupC);
+        QCOMPARE(form->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title(), QStringLiteral("Band -- C"));
+        QCOMPARE(cell(5, 1), QString());
+        QVERIFY(!box("Text2")->isVisible());
+
+        const int hfGroup = Prog::RadioData.CurGroup[0];
+        const QList<int> hfChannels = Numbers(0, hfGroup);
+        DoubleClickCell(6, 1);
+        Type(QStringLiteral("28.6"));
+        ClickEntry(QStringLiteral("Combo2"), QStringLiteral("HF -- 24.7150 - 30.1050 MHz"));  // by mouse
+        QCOMPARE(Prog::RadioData.CurMode, int16(0));
+        QCOMPARE(host->calls.filter(QStringLiteral("ReShowGrid")), (QStringList{"ReShowGrid 5", "ReShowGrid 6"}));
+        QCOMPARE(Find(1, 3, 6)->Freq.Str(), std::string("286000  "));
+        QCOMPARE(Numbers(0, hfGroup), hfChannels);
+        QCOMPARE(cell(6, 1), QString());
+
+        DoubleClickCell(7, 1);
+        Type(QStringLiteral("29.1"));
+        ClickEntry(QStringLiteral("Combo6"), QStringLiteral("B"));  // by mouse
+        QVERIFY(Find(0, hfGroup, 7) && Find(0, hfGroup, 7)->Freq.Str() == "291000  ");
+        QVERIFY(!Find(0, 2, 7));
+        QCOMPARE(Prog::RadioData.CurGroup[0], int16(2));
+        QVERIFY(boxes->shown().empty());
     }
 
     void lastOrdinaryChannelSwitchesItsGroupOff() {

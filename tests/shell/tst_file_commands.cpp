@@ -233,15 +233,37 @@ private slots:
         QVERIFY(ModFreFile::IsDataModified());
     }
 
-    void openQuestionYesSavesNewDataAsNewDat() {
+    void openQuestionYesSavesNewDataThroughSaveAs() {
         MakeModified(7);
         boxes_->Answer(MsgBox::Yes);
+        dialogs_->AnswerSave(env_->Path(QStringLiteral("kept")));
         dialogs_->AnswerOpen(std::nullopt);
         Trigger("mnuFileOpen");
-        // Data without a file of its own goes by its name "new.dat" in the working folder.
-        QCOMPARE(FileSize(env_->Path(QStringLiteral("new.dat"))), 1989);
-        QCOMPARE(dialogs_->requests().size(), std::size_t(1));
+        QCOMPARE(dialogs_->requests().size(), std::size_t(2));
+        QCOMPARE(dialogs_->requests()[0].kind, ScriptedFileDialogs::Kind::Save);
+        QCOMPARE(dialogs_->requests()[0].request.fileName, QStringLiteral("new.dat"));
+        QCOMPARE(dialogs_->requests()[1].kind, ScriptedFileDialogs::Kind::Open);
+        QCOMPARE(FileSize(env_->Path(QStringLiteral("kept.dat"))), 1989);
+        QVERIFY(!QFileInfo::exists(env_->Path(QStringLiteral("new.dat"))));
+        QCOMPARE(Prog::DataFileName, env_->Path(QStringLiteral("kept.dat")));
+        QVERIFY(!Prog::IsNewData);
         QVERIFY(!ModFreFile::IsDataModified());
+        QCOMPARE(w_->windowTitle(), Caption(QStringLiteral("kept.dat")));
+    }
+
+    void openStopsWhenSaveAsIsCancelledOrFails() {
+        MakeModified();
+        boxes_->Answer(MsgBox::Yes);
+        dialogs_->AnswerSave(std::nullopt);
+        Trigger("mnuFileOpen");
+        boxes_->Answer({MsgBox::Yes, MsgBox::OK});
+        dialogs_->AnswerSave(env_->Path(QStringLiteral("no/such/folder/x.dat")));
+        Trigger("mnuFileOpen");
+        QCOMPARE(boxes_->prompts(), (QStringList{kSaveQuestion, kSaveQuestion, kFileError}));
+        QCOMPARE(dialogs_->requests().size(), std::size_t(2));  // the two Save As, no Open
+        QVERIFY(ModFreFile::IsDataModified());
+        QCOMPARE(Prog::DataFileName, QStringLiteral("new.dat"));
+        QCOMPARE(OpenForms(w_), QStringList{QStringLiteral("frmCommChInfo")});
     }
 
     void openStopsWhenTheModifiedDataCannotBeSaved() {
@@ -255,19 +277,28 @@ private slots:
         QVERIFY(ModFreFile::IsDataModified());
     }
 
-    void refusedOpenRestoresThePreviousName() {
+    void refusedOpenRestoresThePreviousNameAndTheEditor() {
+        MakeModified(7);
+        boxes_->Answer(MsgBox::No);
+        const int editors = FakeEditor::created.value(QStringLiteral("frmCommChInfo"));
         QByteArray shortFile(1988, '\0');
         shortFile.replace(0, 4, "V200");
         ShellTestEnv::Write(env_->Path(QStringLiteral("short.dat")), shortFile);
         dialogs_->AnswerOpen(env_->Path(QStringLiteral("short.dat")));
         boxes_->Answer(MsgBox::OK);
         Trigger("mnuFileOpen");
-        QCOMPARE(boxes_->prompts(), QStringList{QStringLiteral("Fail to start the software. This version does not exist.")});
+        QCOMPARE(boxes_->prompts(),
+                 (QStringList{kSaveQuestion, QStringLiteral("Fail to start the software. This version does not exist.")}));
+        // The data still in memory is shown again, in a new channel editor.
+        QCOMPARE(OpenForms(w_), QStringList{QStringLiteral("frmCommChInfo")});
+        QCOMPARE(FakeEditor::created.value(QStringLiteral("frmCommChInfo")), editors + 1);
+        QCOMPARE(Prog::RadioData.OptFeatures.MicGain, int16(7));
         QCOMPARE(Prog::DataFileName, QStringLiteral("new.dat"));
         QVERIFY(Prog::IsNewData);
         QCOMPARE(w_->windowTitle(), Caption(QStringLiteral("new.dat")));
         dialogs_->AnswerSave(std::nullopt);  // still new data: Save is Save As
         Trigger("mnuFileSave");
+        QVERIFY(ModFreFile::IsDataModified());
         QCOMPARE(dialogs_->requests().back().kind, ScriptedFileDialogs::Kind::Save);
     }
 

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QToolBar>
 #include <QtTest>
 
 #include <functional>
@@ -444,6 +445,18 @@ private slots:
         form->ValidateControls();
         QCOMPARE(offset->text(), QStringLiteral("2.0000"));
         QCOMPARE(d.TxOffset, int32(20000));
+
+        // Once the focus is outside the window (here a box of the main window's own) the box
+        // was stored on leaving; a later command leaves it alone, also when the data changed
+        // since (as a radio read changes it).
+        auto* elsewhere = new QLineEdit;
+        host->main.addToolBar(QStringLiteral("bar"))->addWidget(elsewhere);
+        QTest::mouseClick(elsewhere, Qt::LeftButton);
+        QTRY_VERIFY(elsewhere->hasFocus());
+        QCOMPARE(form->focusWidget(), offset);  // still the window's last focused box
+        d.TxOffset = 30000;
+        form->ValidateControls();
+        QCOMPARE(d.TxOffset, int32(30000));
     }
 
     void startCharactersAsTyped() {

@@ -1,4 +1,4 @@
-#include "channels/FreqEditFilter.h"
+#include "core/widgets/FreqEditFilter.h"
 
 #include <QEvent>
 #include <QKeyEvent>

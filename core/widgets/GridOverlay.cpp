@@ -1,14 +1,18 @@
-#include "channels/GridOverlay.h"
+#include "core/widgets/GridOverlay.h"
 
 #include <QLineEdit>
 #include <QTableWidget>
 
 namespace GridOverlay {
 
+namespace {
+
 void Cover(const QTableWidget* grid, QWidget* editor, int row, int column, bool keepHeight) {
     const QRect cell = grid->visualRect(grid->model()->index(row, column));
     editor->setGeometry(cell.left(), cell.top(), cell.width(), keepHeight ? editor->height() : cell.height());
 }
+
+}  // namespace
 
 void Place(QTableWidget* grid, QWidget* editor, int row, int column, bool keepHeight) {
     grid->scrollTo(grid->model()->index(row, column));

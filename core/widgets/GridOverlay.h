@@ -9,11 +9,9 @@ class QWidget;
 
 namespace GridOverlay {
 
-// Sets editor's geometry to the cell (row and column from 0): its left, top and width, and
-// its height unless keepHeight (a list keeps its own). Used again when the grid scrolls.
-void Cover(const QTableWidget* grid, QWidget* editor, int row, int column, bool keepHeight = false);
-
-// Scrolls the cell into view, covers it with editor and shows editor on top.
+// Scrolls the cell (row and column from 0) into view, covers it with editor (its left, top
+// and width, and its height unless keepHeight: a list keeps its own) and shows editor on
+// top. An editor that is a child of the grid's viewport then scrolls with the cell.
 void Place(QTableWidget* grid, QWidget* editor, int row, int column, bool keepHeight = false);
 
 // Place, then box := text, focused, with all of the text selected when there is any.
