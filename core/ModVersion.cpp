@@ -24,6 +24,8 @@ QString GetParentPath(const QString& path) {
 
 QString GetAppRootPath(const QString& programDir) { return GetParentPath(programDir); }
 
+QString SetupIniPath() { return GetAppRootPath(Prog::ProgramDir) + QStringLiteral("/language/mysetup.ini"); }
+
 QString ShowVersion(const QString& v) { return v.left(2) + QLatin1Char('.') + v.right(2); }
 
 }  // namespace ModVersion

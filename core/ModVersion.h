@@ -15,6 +15,8 @@ int IsValidVersion(const QString& s);
 QString GetParentPath(const QString& path);
 // The installation root of a program folder: its parent folder.
 QString GetAppRootPath(const QString& programDir);
+// The settings file language/mysetup.ini of the installation root of the running program.
+QString SetupIniPath();
 
 // "V200" is shown as "V2.00".
 QString ShowVersion(const QString& v);

@@ -144,7 +144,7 @@ void EndTestComm() {
 }
 
 void SaveCommSet() {
-    const QString path = ModVersion::GetAppRootPath(Prog::ProgramDir) + QStringLiteral("/language/mysetup.ini");
+    const QString path = ModVersion::SetupIniPath();
     const QString section = QStringLiteral("language");
     ProfileIni::WritePrivateProfileString(section, QStringLiteral("comPort"), QString::number(Prog::ComPort), path);
     ProfileIni::WritePrivateProfileString(section, QStringLiteral("Handshaking"), QString::number(Prog::Handshaking), path);

@@ -17,11 +17,11 @@ namespace {
 const QString kSection = QStringLiteral("language");
 
 QString ReadKey(const QString& key) {
-    return ProfileIni::GetPrivateProfileString(kSection, key, QString(), SetupIniPath()).trimmed();
+    return ProfileIni::GetPrivateProfileString(kSection, key, QString(), ModVersion::SetupIniPath()).trimmed();
 }
 
 void WriteKey(const QString& key, const QString& value) {
-    ProfileIni::WritePrivateProfileString(kSection, key, value, SetupIniPath());
+    ProfileIni::WritePrivateProfileString(kSection, key, value, ModVersion::SetupIniPath());
 }
 
 // A missing or unreadable flag counts as a first run, so the file gets its flag written.
@@ -36,10 +36,6 @@ int16 ReadBool(const QString& key) {
 int16 ReadInt(const QString& key, int16 def) { return ModFun::GetIntOrDefault(ReadKey(key), def); }
 
 }  // namespace
-
-QString SetupIniPath() {
-    return ModVersion::GetAppRootPath(Prog::ProgramDir) + QStringLiteral("/language/mysetup.ini");
-}
 
 void LoadSetupIni() {
     Prog::ComPort = 1;

@@ -13,7 +13,4 @@ void Main(const std::function<void()>& createMainWindow);
 // Reads and updates language/mysetup.ini of the installation root.
 void LoadSetupIni();
 
-// The settings file of the installation root.
-QString SetupIniPath();
-
 }  // namespace ModMain

@@ -3,7 +3,7 @@
 #include "core/NumText.h"
 #include "core/ProgramData.h"
 #include "core/lang/ModEnglish.h"
-#include "core/startup/ModMain.h"
+#include "core/ModVersion.h"
 #include "core/widgets/CaptionSetters.h"
 #include "core/widgets/ComboHelpers.h"
 #include "core/widgets/DesignLayout.h"
@@ -123,7 +123,7 @@ void FrmComSet::CommandOK_Click() {
     } else if (const auto port = NumText::ToInt16(Combo1->currentText().mid(3))) {
         Prog::ComPort = *port;
         ProfileIni::WritePrivateProfileString(QStringLiteral("language"), QStringLiteral("comPort"),
-                                              QString::number(Prog::ComPort), ModMain::SetupIniPath());
+                                              QString::number(Prog::ComPort), ModVersion::SetupIniPath());
     }
     accept();
 }

@@ -2,7 +2,7 @@
 
 #include "core/ProgramData.h"
 #include "core/lang/ModEnglish.h"
-#include "core/startup/ModMain.h"
+#include "core/ModVersion.h"
 #include "core/widgets/CaptionSetters.h"
 #include "core/widgets/ComboHelpers.h"
 #include "platform/ProfileIni.h"
@@ -94,7 +94,7 @@ void FrmSetLanguage::ApplySelectedLanguage() {
 void FrmSetLanguage::Command1_Click() {
     ApplySelectedLanguage();
     ProfileIni::WritePrivateProfileString(QStringLiteral("language"), QStringLiteral("CurrentLanguage"),
-                                          QString::number(Prog::CurLanguage), ModMain::SetupIniPath());
+                                          QString::number(Prog::CurLanguage), ModVersion::SetupIniPath());
     accept();
 }
 

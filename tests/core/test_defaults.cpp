@@ -177,7 +177,7 @@ TEST(StartUp, MissingOrBadSettingsTakeUsualValues) {
 
 TEST(StartUp, SettingsFileLivesBesideTheProgramFolder) {
     Prog::ProgramDir = QStringLiteral("/opt/Tools/Radio/Prog");
-    EXPECT_EQ(ModMain::SetupIniPath(), QStringLiteral("/opt/Tools/Radio/language/mysetup.ini"));
+    EXPECT_EQ(ModVersion::SetupIniPath(), QStringLiteral("/opt/Tools/Radio/language/mysetup.ini"));
     Prog::Reset();
 }
 
