@@ -3,7 +3,7 @@
 # when they are all present already.
 set -euo pipefail
 packages=(cmake ninja-build g++ libgtest-dev qt6-base-dev qt6-serialport-dev qt6-multimedia-dev
-          xvfb xauth socat fonts-wqy-microhei)
+          xvfb xauth socat fonts-wqy-microhei locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
