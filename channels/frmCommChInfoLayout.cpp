@@ -8,18 +8,16 @@
 #include "core/lang/ModEnglishOpt.h"
 #include "core/lang/ModEnglishPrint.h"
 #include "core/widgets/CaptionSetters.h"
+#include "core/widgets/DesignGrid.h"
 #include "core/widgets/DesignLayout.h"
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
-
-#include <algorithm>
 
 namespace {
 
@@ -58,8 +56,7 @@ void SetItems(QComboBox* list, const QStringList& items) {
 // The row-label column is 500 twips wide, or as wide as its header text needs in the
 // font in use ("CH No." does not fit 33 pixels in most fonts).
 int frmCommChInfo::LabelColumnWidth() const {
-    const int header = GridCorner->fontMetrics().horizontalAdvance(ModEnglishChannelInfo::ChNo.Text()) + 8;
-    return std::max(Px(kLabelColumnTw), header);
+    return DesignGrid::LabelColumnWidth(GridCorner, ModEnglishChannelInfo::ChNo.Text(), Px(kLabelColumnTw));
 }
 
 QSize frmCommChInfo::sizeHint() const { return {Px(kClientWidthTw), Px(kClientHeightTw)}; }
@@ -115,17 +112,7 @@ void frmCommChInfo::BuildGrid() {
     MSFlexGrid1 = new QTableWidget(Frame1);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1->setColumnCount(2);
-    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
-    MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    MSFlexGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    MSFlexGrid1->setWordWrap(false);
-    MSFlexGrid1->setCornerButtonEnabled(false);
-    GridCorner = new QLabel(MSFlexGrid1);
-    GridCorner->setObjectName(QStringLiteral("GridCorner"));
-    GridCorner->setAlignment(Qt::AlignCenter);
-    GridCorner->setAttribute(Qt::WA_TransparentForMouseEvents);
+    GridCorner = DesignGrid::SetUp(MSFlexGrid1);
 
     Text2 = new QLineEdit(MSFlexGrid1->viewport());
     Text2->setObjectName(QStringLiteral("Text2"));
@@ -133,9 +120,7 @@ void frmCommChInfo::BuildGrid() {
     Text1->setObjectName(QStringLiteral("Text1"));
     for (QLineEdit* box : {Text1, Text2}) {
         FreqEditFilter::Install(box);
-        box->setAlignment(Qt::AlignCenter);
-        box->setFrame(false);
-        box->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(highlight); }"));
+        DesignGrid::StyleCellEditor(box);
         box->installEventFilter(this);
     }
     MSFlexGrid1->installEventFilter(this);
@@ -189,26 +174,15 @@ void frmCommChInfo::BuildOptionPanel() {
 }
 
 void frmCommChInfo::InitShowGrid() {
-    QHeaderView* top = MSFlexGrid1->horizontalHeader();
-    QHeaderView* left = MSFlexGrid1->verticalHeader();
-    top->setFixedHeight(Px(kHeaderHeightTw));
-    top->setSectionResizeMode(QHeaderView::Fixed);
-    top->setDefaultAlignment(Qt::AlignCenter);
-    top->setHighlightSections(false);
-    left->setHighlightSections(false);
-    left->setFixedWidth(LabelColumnWidth());
-    left->setSectionResizeMode(QHeaderView::Fixed);
-    left->setDefaultSectionSize(Px(kRowHeightTw));
-    left->setMinimumSectionSize(Px(kRowHeightTw));
-    left->setDefaultAlignment(Qt::AlignCenter);
+    // Header clicks here move the current cell to the clicked row or column.
+    DesignGrid::SetUpHeaders(MSFlexGrid1, Px(kHeaderHeightTw), Px(kRowHeightTw), true);
     MSFlexGrid1->setColumnWidth(0, Px(kDataColumnTw));
     MSFlexGrid1->setColumnWidth(1, Px(kDataColumnTw));
     const int frame = 2 * MSFlexGrid1->frameWidth();
     const int width = LabelColumnWidth() + 2 * Px(kDataColumnTw) + MSFlexGrid1->verticalScrollBar()->sizeHint().width() + frame;
     const int height = Px(16 * (kRowHeightTw + 15) + 548);
     MSFlexGrid1->setGeometry(Px(kGridLeftTw), Px(kGridTopTw), width, height);
-    GridCorner->setGeometry(MSFlexGrid1->frameWidth(), MSFlexGrid1->frameWidth(), LabelColumnWidth(), Px(kHeaderHeightTw));
-    GridCorner->raise();
+    DesignGrid::SetLabelColumn(MSFlexGrid1, GridCorner, LabelColumnWidth(), Px(kHeaderHeightTw));
     Frame2->hide();
     Text1->hide();
     Text2->hide();

@@ -157,6 +157,10 @@ bool OpenCommPort() {
 
 void SendFrame(const QByteArray& frame, int expectLen) {
     Log::WriteLog(QStringLiteral("发送数据"), Log::GetHexText(frame));
+    Internal::Transmit(frame, expectLen);
+}
+
+void Internal::Transmit(const QByteArray& frame, int expectLen) {
     MSComm& comm = MSComm1();
     comm.SetRThreshold(expectLen);
     comm.SetOutBufferCount(0);

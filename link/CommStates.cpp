@@ -9,6 +9,8 @@
 #include "core/ProgramData.h"
 #include "core/lang/ModMsg.h"
 
+#include <algorithm>
+
 namespace ModComm {
 
 namespace {
@@ -96,26 +98,26 @@ void NextWriteStep() {
 
 }  // namespace
 
-void StartComm() {
-    switch (Prog::CommType) {
-    case 1:
-    case 3:
-    case 6:
+void StartComm() { Internal::StartHandshake({1, 3, 6}, {2, 4}, /*logged=*/true); }
+
+void Internal::StartHandshake(std::initializer_list<int> readTypes, std::initializer_list<int> writeTypes, bool logged) {
+    const auto isIn = [](std::initializer_list<int> types) {
+        return std::find(types.begin(), types.end(), Prog::CommType) != types.end();
+    };
+    if (isIn(readTypes)) {
         Prog::ReadState = 1;
         Prog::WriteState = 0;
-        break;
-    case 2:
-    case 4:
+    } else if (isIn(writeTypes)) {
         Prog::WriteState = 1;
         Prog::ReadState = 0;
-        break;
-    default:
+    } else {
         Prog::CommType = 0;
         Prog::ReadState = Prog::WriteState = 0;
-        break;
     }
-    Internal::WaitTimerOn();
-    SendFrame(QByteArrayLiteral("PROGRAM"), 3);
+    WaitTimerOn();
+    const QByteArray handshake = QByteArrayLiteral("PROGRAM");
+    if (logged) SendFrame(handshake, 3);
+    else Transmit(handshake, 3);
 }
 
 void DoCommNextStep() {

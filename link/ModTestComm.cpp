@@ -10,15 +10,12 @@
 #include "core/WindowServices.h"
 #include "core/lang/ModEnglish.h"
 #include "platform/ProfileIni.h"
-#include "platform/serial/MSComm.h"
 
 #include <algorithm>
 
 namespace ModTestComm {
 
 namespace {
-
-constexpr int kHandshakeLength = 3;
 
 int CandidateCount() { return std::clamp<int>(Search.PortCount, 0, kMaxCandidates); }
 
@@ -33,30 +30,7 @@ bool TryOpenCommPort(int port, int handshaking, int stopBits) {
     return ModComm::Internal::OpenPort(port, handshaking, stopBits);
 }
 
-void StartTestComm() {
-    switch (Prog::CommType) {
-    case 1:
-    case 3:
-    case 9:
-        Prog::ReadState = 1;
-        Prog::WriteState = 0;
-        break;
-    case 2:
-        Prog::WriteState = 1;
-        Prog::ReadState = 0;
-        break;
-    default:
-        Prog::CommType = 0;
-        Prog::ReadState = Prog::WriteState = 0;
-        break;
-    }
-    MSComm& comm = ModComm::MSComm1();
-    comm.SetRThreshold(kHandshakeLength);
-    ModComm::Internal::WaitTimerOn();
-    comm.SetOutBufferCount(0);
-    comm.SetInBufferCount(0);
-    comm.Output(QByteArrayLiteral("PROGRAM"));
-}
+void StartTestComm() { ModComm::Internal::StartHandshake({1, 3, 9}, {2}, /*logged=*/false); }
 
 void RestartTestComm() {
     Link::ProgramRetries[0] = 0;

@@ -6,15 +6,14 @@
 #include "core/lang/ModEnglishPrint.h"
 #include "core/lang/ModShowFreFunText.h"
 #include "core/widgets/CaptionSetters.h"
+#include "core/widgets/DesignGrid.h"
 #include "core/widgets/DesignLayout.h"
 #include "features/weather/FrmTVCH.h"
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -46,8 +45,7 @@ QComboBox* MakeList(QWidget* parent, const QString& name, int width) {
 QSize FrmTVCH::sizeHint() const { return designSize_; }
 
 int FrmTVCH::NumberColumnWidth() const {
-    const int header = GridCorner->fontMetrics().horizontalAdvance(ModEnglishChannelInfo::ChNo.Text()) + 8;
-    return std::max(Px(kColumnWidthTw[0]), header);
+    return DesignGrid::LabelColumnWidth(GridCorner, ModEnglishChannelInfo::ChNo.Text(), Px(kColumnWidthTw[0]));
 }
 
 void FrmTVCH::BuildControls() {
@@ -84,17 +82,7 @@ void FrmTVCH::BuildGrid() {
     MSFlexGrid1 = new QTableWidget(kTVChannelCount, 4, this);
     MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
     MSFlexGrid1->setGeometry(TwRect(kGridLeftTw, kGridTopTw, kGridWidthTw, kGridHeightTw));
-    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectItems);
-    MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    MSFlexGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    MSFlexGrid1->setWordWrap(false);
-    MSFlexGrid1->setCornerButtonEnabled(false);
-    GridCorner = new QLabel(MSFlexGrid1);
-    GridCorner->setObjectName(QStringLiteral("GridCorner"));
-    GridCorner->setAlignment(Qt::AlignCenter);
-    GridCorner->setAttribute(Qt::WA_TransparentForMouseEvents);
+    GridCorner = DesignGrid::SetUp(MSFlexGrid1);
 }
 
 // The hidden in-place editors, children of the grid's viewport so that they scroll with it.
@@ -104,9 +92,7 @@ void FrmTVCH::BuildCellEditors() {
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->resize(Px(975), Px(285));
     FreqEditFilter::Install(Text1, TVCHLogic::kFreqMaxLength);
-    Text1->setAlignment(Qt::AlignCenter);
-    Text1->setFrame(false);
-    Text1->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(highlight); }"));
+    DesignGrid::StyleCellEditor(Text1);
     Combo[2] = MakeList(cells, QStringLiteral("Combo2"), 1335);
     Combo[3] = MakeList(cells, QStringLiteral("Combo3"), 1335);
     Combo[4] = MakeList(cells, QStringLiteral("Combo4"), 855);
@@ -115,19 +101,7 @@ void FrmTVCH::BuildCellEditors() {
 
 // Grid geometry, headers, row labels and the lists of the in-place editors and settings.
 void FrmTVCH::InitTVCHGrid() {
-    QHeaderView* top = MSFlexGrid1->horizontalHeader();
-    QHeaderView* left = MSFlexGrid1->verticalHeader();
-    top->setFixedHeight(Px(kHeaderHeightTw));
-    top->setSectionResizeMode(QHeaderView::Fixed);
-    top->setSectionsClickable(false);
-    top->setDefaultAlignment(Qt::AlignCenter);
-    top->setHighlightSections(false);
-    left->setSectionResizeMode(QHeaderView::Fixed);
-    left->setSectionsClickable(false);
-    left->setDefaultSectionSize(Px(kRowHeightTw));
-    left->setMinimumSectionSize(Px(kRowHeightTw));
-    left->setDefaultAlignment(Qt::AlignCenter);
-    left->setHighlightSections(false);
+    DesignGrid::SetUpHeaders(MSFlexGrid1, Px(kHeaderHeightTw), Px(kRowHeightTw), false);
     for (int col = 1; col <= 4; ++col) MSFlexGrid1->setColumnWidth(col - 1, Px(kColumnWidthTw[col]));
     MSFlexGrid1->setColumnHidden(1, true);  // on/off: width 0
     QStringList rowLabels;
@@ -177,8 +151,5 @@ void FrmTVCH::PlaceLabels() {
         designSize_.rwidth() += shift;
         resize(designSize_);
     }
-    QHeaderView* left = MSFlexGrid1->verticalHeader();
-    left->setFixedWidth(NumberColumnWidth());
-    GridCorner->setGeometry(MSFlexGrid1->frameWidth(), MSFlexGrid1->frameWidth(), NumberColumnWidth(), Px(kHeaderHeightTw));
-    GridCorner->raise();
+    DesignGrid::SetLabelColumn(MSFlexGrid1, GridCorner, NumberColumnWidth(), Px(kHeaderHeightTw));
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The working data of a channel test: the caption tables, the option defaults with every
-// lettered group switched on, the band of a mode, and helpers to lay out and read groups.
+// lettered group switched on or a whole new document, the band of a mode, and helpers to lay
+// out and read groups.
 #include "channels/ChannelGlobals.h"
 #include "channels/ModShowFreFun.h"
 #include "core/ModFreFile.h"
@@ -22,6 +23,20 @@ inline void ResetData() {
     ChannelGlobals::ChInfoShown = 0;
     ModEnglish::LoadLanguageStrings();
     ModInitV::InitOptFeatDefaults(Prog::RadioData.OptFeatures);
+}
+
+// A new document in HAM from the built-in defaults (the test tree has no template), captions
+// in language: every lettered group holds channel 1 and M1..M6 (41..46), all public, and
+// roger-beep sets 1..5 are valid.
+inline void NewHamData(int language = 1) {
+    Prog::Reset();
+    ChannelGlobals::ChInfoShown = 0;
+    Prog::CurLanguage = static_cast<int16>(language);
+    ModEnglish::LoadLanguageStrings();
+    ModInitV::InitData();
+    Prog::RadioData.CurMode = 1;
+    Prog::BandRangeText = ModFreFile::kHamBandText;
+    ModFun::ParseBandRange();
 }
 
 // The current mode with its band limits, and the group shown in it.

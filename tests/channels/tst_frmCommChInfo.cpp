@@ -1,13 +1,13 @@
 // The channel editor inside an MDI main window, driven like a user: double clicks, typing,
 // Enter, pastes, list choices by keyboard, closing with an edit open.
 #include "ChannelEditorHost.h"
+#include "ChannelTestEnv.h"
 #include "ScriptedMessageBoxes.h"
+#include "UserInput.h"
 #include "channels/ChannelGlobals.h"
-#include "core/ModFreFile.h"
 #include "core/lang/ModEnglish.h"
-#include "core/startup/ModInitV.h"
+#include "core/widgets/GridCells.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -24,26 +24,16 @@ namespace {
 
 const QString kRangeError = QStringLiteral("Frequency is out of range.");
 
-int16& Ref(PerGroup<int16>& refs, int mode, int group) {
-    return refs[static_cast<std::size_t>(mode)][static_cast<std::size_t>(group)];
-}
-
-int16& GroupValid(int mode, int group) { return Ref(Prog::RadioData.OptFeatures.GroupValid, mode, group); }
+using ChTest::Find;
+using ChTest::GroupValid;
+using ChTest::Ref;
+using UserInput::Items;
+using UserInput::Key;
+using UserInput::Type;
 
 QList<int> Numbers(int mode, int group) {
     QList<int> out;
     for (int slot = 1; slot <= Prog::RadioData.ChCountAt(mode, group); ++slot) out << Prog::ChInfo(mode, slot, group).ChNo;
-    return out;
-}
-
-const ChannelRecord* Find(int mode, int group, int n) {
-    const int slot = ModFreFile::FindChannelByCHID(n, mode, group);
-    return slot > 0 ? &Prog::ChInfo(mode, slot, group) : nullptr;
-}
-
-QStringList Items(const QComboBox* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->itemText(i);
     return out;
 }
 
@@ -57,18 +47,6 @@ private:
     std::unique_ptr<ScriptedMessageBoxes> boxes;
     frmCommChInfo* form = nullptr;
 
-    // The working data of a new document in HAM: every lettered group holds channel 1 and
-    // M1..M6 (41..46), group A's channel 1 at 28.0150.
-    static void NewData() {
-        Prog::Reset();
-        ChannelGlobals::ChInfoShown = 0;
-        ModEnglish::LoadLanguageStrings();
-        ModInitV::InitData();  // no template in the test tree: the built-in defaults
-        Prog::RadioData.CurMode = 1;
-        Prog::BandRangeText = ModFreFile::kHamBandText;
-        ModFun::ParseBandRange();
-    }
-
     void OpenEditor() {
         form = host->Open();
         QVERIFY(QTest::qWaitForWindowActive(&host->main));
@@ -78,49 +56,19 @@ private:
     QTableWidget* grid() const { return form->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1")); }
     QLineEdit* box(const char* name) const { return form->findChild<QLineEdit*>(QLatin1String(name)); }
     QComboBox* list(const QString& name) const { return form->findChild<QComboBox*>(name); }
-    QString cell(int row, int col) const {
-        const QTableWidgetItem* item = grid()->item(row - 1, col - 1);
-        return item ? item->text() : QString();
-    }
+    QString cell(int row, int col) const { return GridCells::CellText(grid(), row, col); }
 
-    void DoubleClickCell(int row, int col) {
-        const QModelIndex index = grid()->model()->index(row - 1, col - 1);
-        grid()->scrollTo(index);
-        const QPoint at = grid()->visualRect(index).center();
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, at);
-    }
-    static void Type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
-    static void Key(Qt::Key key, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(QApplication::focusWidget(), key, mods); }
+    void DoubleClickCell(int row, int col) { UserInput::DoubleClickCell(grid(), row, col); }
     // A list choice by keyboard, which moves the focus to the list first.
-    void Choose(const QString& listName, const QString& entry) {
-        QComboBox* target = list(listName);
-        target->setFocus(Qt::TabFocusReason);
-        const int want = target->findText(entry);
-        QVERIFY(want >= 0);
-        while (target->currentIndex() != want) QTest::keyClick(target, want > target->currentIndex() ? Qt::Key_Down : Qt::Key_Up);
-    }
+    void Choose(const QString& listName, const QString& entry) { UserInput::ChooseByKeys(list(listName), entry); }
     // A list choice by mouse: the list opened with a click, the entry clicked in it.
-    void ClickEntry(const QString& listName, const QString& entry) {
-        QComboBox* target = list(listName);
-        const int want = target->findText(entry);
-        QVERIFY(want >= 0);
-        QTest::mouseClick(target, Qt::LeftButton);
-        QAbstractItemView* view = target->view();
-        QTRY_VERIFY(view->isVisible());
-        QTest::qWait(QApplication::doubleClickInterval() + 50);  // the list ignores a release this early
-        const QPoint at(view->viewport()->width() / 2, view->visualRect(view->model()->index(want, 0)).center().y());
-        QTest::mouseMove(view->viewport(), at);  // the pointer marks the entry
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
-        QTRY_VERIFY(!view->isVisible());
-        QCOMPARE(target->currentIndex(), want);
-    }
+    void ClickEntry(const QString& listName, const QString& entry) { UserInput::ClickEntry(list(listName), entry); }
     int currentRow() const { return grid()->currentRow() + 1; }
     int currentCol() const { return grid()->currentColumn() + 1; }
 
 private slots:
     void init() {
-        NewData();
+        ChTest::NewHamData();  // group A's channel 1 at 28.0150
         boxes = std::make_unique<ScriptedMessageBoxes>();
         host = std::make_unique<ChannelEditorHost>();
     }

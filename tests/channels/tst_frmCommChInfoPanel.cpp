@@ -2,16 +2,16 @@
 // driven like a user: rows are clicked, list entries picked from the opened list with the
 // keyboard. After every choice the window must be ready for the next one.
 #include "ChannelEditorHost.h"
+#include "ChannelTestEnv.h"
 #include "ScriptedMessageBoxes.h"
+#include "UserInput.h"
 #include "channels/ChannelGlobals.h"
 #include "channels/ModRBTone.h"
 #include "channels/ModSetComm2.h"
 #include "channels/ModShowFreFun.h"
 #include "core/ModFreFile.h"
-#include "core/lang/ModEnglish.h"
-#include "core/startup/ModInitV.h"
+#include "core/widgets/GridCells.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -23,23 +23,15 @@
 
 namespace {
 
-int16& PerGroupAt(PerGroup<int16>& values, int mode, int group) {
-    return values[static_cast<std::size_t>(mode)][static_cast<std::size_t>(group)];
-}
-
-int16& GroupValid(int mode, int group) { return PerGroupAt(Prog::RadioData.OptFeatures.GroupValid, mode, group); }
+using ChTest::GroupValid;
+using ChTest::Ref;
+using UserInput::Items;
 
 // The stored channel numbered n of (mode, group); the test fails when there is none.
 ChannelRecord& Channel(int mode, int group, int n) {
     const int slot = ModFreFile::FindChannelByCHID(n, mode, group);
     if (slot < 1) qFatal("no channel %d in mode %d group %d", n, mode, group);
     return Prog::ChInfo(mode, slot, group);
-}
-
-QStringList Items(const QComboBox* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->itemText(i);
-    return out;
 }
 
 const QString kHf = QStringLiteral("HF -- 24.7150 - 30.1050 MHz");
@@ -58,18 +50,6 @@ private:
     std::unique_ptr<ScriptedMessageBoxes> boxes;
     frmCommChInfo* form = nullptr;
 
-    // A new document in HAM from the built-in defaults: every lettered group holds channel 1
-    // and M1..M6 (41..46), all public; roger-beep sets 1..5 are valid.
-    static void NewData() {
-        Prog::Reset();
-        ChannelGlobals::ChInfoShown = 0;
-        ModEnglish::LoadLanguageStrings();
-        ModInitV::InitData();
-        Prog::RadioData.CurMode = 1;
-        Prog::BandRangeText = ModFreFile::kHamBandText;
-        ModFun::ParseBandRange();
-    }
-
     void OpenEditor() {
         form = host->Open();
         QVERIFY(QTest::qWaitForWindowActive(&host->main));
@@ -81,36 +61,20 @@ private:
     QLabel* optionLabel(int i) const { return form->findChild<QLabel*>(QStringLiteral("Label5_%1").arg(i)); }
     QGroupBox* panel() const { return form->findChild<QGroupBox*>(QStringLiteral("Frame2")); }
     QTableWidget* grid() const { return form->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1")); }
-    QString cell(int row, int col) const {
-        const QTableWidgetItem* item = grid()->item(row - 1, col - 1);
-        return item ? item->text() : QString();
-    }
+    QString cell(int row, int col) const { return GridCells::CellText(grid(), row, col); }
 
-    // Opens the list with the mouse, moves to the entry with the keyboard and takes it with
-    // Enter, as a user does; the window is then ready again. The list shows the entry
-    // afterwards unless the window put it back (kept = false).
+    // A list choice as a user makes it (kept = false: the window puts it back); the window is
+    // then ready again.
     void Pick(QComboBox* box, const QString& entry, bool kept = true) {
-        QVERIFY(box);
-        QVERIFY2(box->isVisible() && box->isEnabled(), qPrintable(box->objectName() + QLatin1Char(' ') + entry));
-        const int want = box->findText(entry, Qt::MatchExactly);
-        QVERIFY2(want >= 0, qPrintable(box->objectName() + QStringLiteral(" has no ") + entry));
-        QTest::mouseClick(box, Qt::LeftButton);
-        QAbstractItemView* view = box->view();
-        QTRY_VERIFY(view->isVisible());
-        QTest::keyClick(view, Qt::Key_Home);
-        for (int i = 0; i < want; ++i) QTest::keyClick(view, Qt::Key_Down);
-        QTest::keyClick(view, Qt::Key_Return);
-        QTRY_VERIFY(!view->isVisible());
-        if (kept) QCOMPARE(box->currentIndex(), want);
+        UserInput::Pick(box, entry, kept);
+        if (QTest::currentTestFailed()) return;
         QCOMPARE(form->EditorReady(), int16(-1));
     }
     void Pick(const QString& name, const QString& entry, bool kept = true) { Pick(list(name), entry, kept); }
     void PickOption(int i, const QString& entry) { Pick(option(i), entry); }
 
     void ClickRow(int row) {
-        const QModelIndex index = grid()->model()->index(row - 1, 0);
-        grid()->scrollTo(index);
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(index).center());
+        UserInput::ClickCell(grid(), row, 1);
         QCOMPARE(grid()->currentRow(), row - 1);
         QCOMPARE(form->EditorReady(), int16(-1));
     }
@@ -126,7 +90,7 @@ private:
 
 private slots:
     void init() {
-        NewData();
+        ChTest::NewHamData();
         boxes = std::make_unique<ScriptedMessageBoxes>();
         host = std::make_unique<ChannelEditorHost>();
     }
@@ -394,14 +358,14 @@ private slots:
     }
 
     void emergencyModes() {
-        PerGroupAt(Prog::RadioData.OptFeatures.EmgMode1, 1, 1) = 5;
+        Ref(Prog::RadioData.OptFeatures.EmgMode1, 1, 1) = 5;
         OpenEditor();
         QCOMPARE(list(QStringLiteral("Combo1_2"))->currentText(), QStringLiteral("CW"));
         QCOMPARE(Items(list(QStringLiteral("Combo1_2"))), (QStringList{"FM", "AM", "USB", "LSB", "CW"}));
         Pick(QStringLiteral("Combo1_2"), QStringLiteral("LSB"));
-        QCOMPARE(PerGroupAt(Prog::RadioData.OptFeatures.EmgMode1, 1, 1), int16(3));
+        QCOMPARE(Ref(Prog::RadioData.OptFeatures.EmgMode1, 1, 1), int16(3));
         Pick(QStringLiteral("Combo1_5"), QStringLiteral("CW"));
-        QCOMPARE(PerGroupAt(Prog::RadioData.OptFeatures.EmgMode2, 1, 1), int16(5));
+        QCOMPARE(Ref(Prog::RadioData.OptFeatures.EmgMode2, 1, 1), int16(5));
     }
 
     // Values no list holds, as a file or the radio can give them, are shown without a fault
@@ -430,8 +394,8 @@ private slots:
         m1.RBSet = 7;       // a set that is not valid
         m1.Mode = 4;
         o.PaEnable = 0;     // a mode that is not allowed
-        PerGroupAt(o.EmgMode1, 1, 1) = 4;  // PA: not in the emergency list
-        PerGroupAt(o.EmgMode2, 1, 1) = 9;
+        Ref(o.EmgMode1, 1, 1) = 4;  // PA: not in the emergency list
+        Ref(o.EmgMode2, 1, 1) = 9;
         GroupValid(1, 5) = 2;
         for (int group = 1; group <= 13; ++group) GroupValid(0, group) = 0;  // HF: every group off
         const auto channels = std::make_unique<ChannelTable>(Prog::ChInfo);

@@ -1,47 +1,14 @@
 #include "tests/link/LinkTestSupport.h"
 
-#include "core/DataFileCodec.h"
 #include "core/Log.h"
 #include "platform/serial/ComPorts.h"
 #include "platform/serial/MSComm.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QFile>
-#include <QThread>
 
 #include <random>
 
 namespace LinkTest {
-
-void EnsureApp() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "test_link";
-    static char* argv[] = {name, nullptr};
-    new QCoreApplication(argc, argv);  // lives until the program ends
-}
-
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired()) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::usleep(100);
-    }
-    return true;
-}
-
-void Spin(int ms) { WaitUntil([] { return false; }, ms); }
-
-QByteArray WorkingData() {
-    QByteArray bytes = DataFileCodec::EncodeDataFileRec(Prog::RadioData);
-    for (int mode = 0; mode < kModeCount; ++mode)
-        for (int slot = 1; slot <= kSlotCount; ++slot)
-            for (int group = 1; group <= kGroupCount; ++group)
-                bytes += DataFileCodec::EncodeChannelRecord(Prog::ChInfo(mode, slot, group));
-    return bytes + Prog::DataFileName.toUtf8() + QByteArray::number(Prog::IsNewData);
-}
 
 QByteArray Transferred() { return QByteArray(reinterpret_cast<const char*>(Link::RadioImage.data()), 0x6600); }
 

@@ -9,6 +9,8 @@
 #include "tests/core/CoreTestEnv.h"
 #include "tests/support/FakeWindowServices.h"
 #include "tests/support/ScriptedMessageBoxes.h"
+#include "tests/support/TestLoop.h"
+#include "tests/support/WorkingData.h"
 #include "tests/support/emulator/RadioEmulator.h"
 
 #include <QDateTime>
@@ -23,13 +25,13 @@ namespace LinkTest {
 
 constexpr int kCom = 5;
 
-void EnsureApp();
+using TestData::WorkingData;
+using TestLoop::EnsureApp;
+using TestLoop::Spin;
 // Runs the event loop until done() holds or about timeoutMs have passed; returns done().
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000);
-void Spin(int ms);
-
-// The working data (records, channel table, data name) as bytes, to see whether it changed.
-QByteArray WorkingData();
+inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000) {
+    return TestLoop::WaitUntil(done, timeoutMs);
+}
 
 // Addresses 0x0000..0x65FF of RadioImage: what travels over the wire.
 QByteArray Transferred();

@@ -6,10 +6,10 @@
 // chosen in the language dialog.
 #include "ScriptedMessageBoxes.h"
 #include "ShellTestEnv.h"
+#include "WorkingData.h"
 
 #include "channels/ChannelForms.h"
 #include "channels/frmCommChInfo.h"
-#include "core/DataFileCodec.h"
 #include "core/lang/ModMsg.h"
 #include "link/LinkData.h"
 #include "link/ModComm.h"
@@ -48,14 +48,7 @@ QByteArray RadioWithTwoChannels() {
     return image;
 }
 
-QByteArray WorkingData() {
-    QByteArray bytes = DataFileCodec::EncodeDataFileRec(Prog::RadioData);
-    for (int mode = 0; mode < kModeCount; ++mode)
-        for (int slot = 1; slot <= kSlotCount; ++slot)
-            for (int group = 1; group <= kGroupCount; ++group)
-                bytes += DataFileCodec::EncodeChannelRecord(Prog::ChInfo(mode, slot, group));
-    return bytes + Prog::DataFileName.toUtf8() + QByteArray::number(Prog::IsNewData);
-}
+using TestData::WorkingData;
 
 // Runs atBox as each box comes up, then lets the script answer.
 class WatchingBoxes final : public MsgBox::Backend {

@@ -3,15 +3,13 @@
 // is compared with what the step may change.
 #include "OptFeaturesHost.h"
 #include "ScriptedMessageBoxes.h"
+#include "UserInput.h"
 #include "channels/ModRBTone.h"
 #include "channels/ModShowFreFun.h"
-#include "core/ModFreFile.h"
-#include "core/ModFun.h"
 #include "core/ProgramData.h"
 #include "core/lang/ModEnglish.h"
-#include "core/startup/ModInitV.h"
+#include "tests/channels/ChannelTestEnv.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -29,11 +27,8 @@
 
 namespace {
 
-QStringList Items(const QComboBox* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->itemText(i);
-    return out;
-}
+using UserInput::Items;
+using UserInput::Pick;
 
 // The lists the user sees, from the field map.
 const QList<int> kVisibleLists = {37, 38, 39, 41, 24, 42, 26, 35, 43, 44, 29, 30, 50, 31, 32, 33, 9,  3,  10,
@@ -51,19 +46,6 @@ private:
     DataFileRec& d = Prog::RadioData;
     OptFeatRec& o = Prog::RadioData.OptFeatures;
 
-    // New data from the built-in defaults, in HAM: every lettered group holds channel 1
-    // and M1..M6; roger-beep sets 1..5 are valid.
-    static void NewData(int language = 1) {
-        Prog::Reset();
-        ChannelGlobals::ChInfoShown = 0;
-        Prog::CurLanguage = static_cast<int16>(language);
-        ModEnglish::LoadLanguageStrings();
-        ModInitV::InitData();
-        Prog::RadioData.CurMode = 1;
-        Prog::BandRangeText = ModFreFile::kHamBandText;
-        ModFun::ParseBandRange();
-    }
-
     void OpenEditor() {
         form = host->Open();
         QVERIFY(form);
@@ -79,40 +61,9 @@ private:
     QLineEdit* box(const QString& name) const { return w<QLineEdit>(name); }
     QLabel* label(const QString& name) const { return w<QLabel>(name); }
 
-    // Opens the list with the mouse, moves to the entry with the keyboard and takes it with
-    // Enter, as a user does.
-    void Pick(QComboBox* list, const QString& entry) {
-        QVERIFY(list);
-        QVERIFY2(list->isVisible() && list->isEnabled(), qPrintable(list->objectName() + QLatin1Char(' ') + entry));
-        const int want = list->findText(entry, Qt::MatchExactly);
-        QVERIFY2(want >= 0, qPrintable(list->objectName() + QStringLiteral(" has no ") + entry));
-        QTest::mouseClick(list, Qt::LeftButton);
-        QAbstractItemView* view = list->view();
-        QTRY_VERIFY(view->isVisible());
-        if (want == list->count() - 1) {
-            QTest::keyClick(view, Qt::Key_End);
-        } else {
-            QTest::keyClick(view, Qt::Key_Home);
-            for (int i = 0; i < want; ++i) QTest::keyClick(view, Qt::Key_Down);
-        }
-        QTest::keyClick(view, Qt::Key_Return);
-        QTRY_VERIFY(!view->isVisible());
-        QCOMPARE(list->currentText(), entry);
-    }
-
     void Click(QCheckBox* check) {
         QVERIFY(check && check->isVisible());
         QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(check->height() / 2, check->height() / 2));
-    }
-
-    // Clears the box and types text into it, as a user does; the record is not touched
-    // until the box is left.
-    void Type(QLineEdit* edit, const QString& text) {
-        QTest::mouseClick(edit, Qt::LeftButton);
-        QTRY_VERIFY(edit->hasFocus());
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
     }
 
     // Runs step and checks that it changes the record exactly as change does.
@@ -125,7 +76,7 @@ private:
 
 private slots:
     void init() {
-        NewData();
+        ChTest::NewHamData();
         boxes = std::make_unique<ScriptedMessageBoxes>();
         host = std::make_unique<OptFeaturesHost>();
     }
@@ -145,7 +96,7 @@ private slots:
 
     void listsCaptionsAndPlaces() {
         QFETCH(int, language);
-        NewData(language);
+        ChTest::NewHamData(language);
         OpenEditor();
         const bool en = language == 1;
         for (int i = 0; i <= 60; ++i) {
@@ -416,7 +367,7 @@ private slots:
         QLineEdit* edit = box(name);
         const auto value = [&] { return name == QLatin1String("Text5") ? int(d.TxOffset) : int(o.MaxVolt); };
         const int before = value();
-        Type(edit, typed);
+        UserInput::Retype(edit, typed);
         QCOMPARE(value(), before);  // stored when the box is left, not while typing
         QTest::keyClick(edit, enter ? Qt::Key_Return : Qt::Key_Tab);
         QVERIFY(!edit->hasFocus());
@@ -440,7 +391,7 @@ private slots:
         QCOMPARE(d.TxOffset, int32(50000));
 
         // A command of the main window while the focus is still in the box stores it first.
-        Type(offset, QStringLiteral("2"));
+        UserInput::Retype(offset, QStringLiteral("2"));
         QCOMPARE(d.TxOffset, int32(50000));
         form->ValidateControls();
         QCOMPARE(offset->text(), QStringLiteral("2.0000"));

@@ -4,10 +4,10 @@
 #include "FakeBeep.h"
 #include "RogerBeepHost.h"
 #include "RogerBeepTestData.h"
+#include "UserInput.h"
 #include "features/rogerbeep/DrawRB.h"
 #include "features/rogerbeep/RBChart.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -24,11 +24,8 @@ using RBTest::Set;
 using Heard = FakeToneOutput::Tone;
 using Heards = std::vector<FakeToneOutput::Tone>;
 
-QStringList Items(const QComboBox* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->itemText(i);
-    return out;
-}
+using UserInput::Items;
+using UserInput::Pick;
 
 QStringList Tens(int first, int last) {
     QStringList out;
@@ -71,22 +68,6 @@ private:
     void ClickTab(int n) {
         QTest::mouseClick(tabs(), Qt::LeftButton, {}, tabs()->tabRect(n - 1).center());
         QCOMPARE(tabs()->currentIndex(), n - 1);
-    }
-
-    // Opens the list with the mouse, moves to the entry with the keyboard and takes it with
-    // Enter. The list shows the entry afterwards unless the window put it back.
-    void Pick(QComboBox* box, const QString& entry, bool kept = true) {
-        QVERIFY(box && box->isVisible() && box->isEnabled());
-        const int want = box->findText(entry, Qt::MatchExactly);
-        QVERIFY2(want >= 0, qPrintable(box->objectName() + QStringLiteral(" has no ") + entry));
-        QTest::mouseClick(box, Qt::LeftButton);
-        QAbstractItemView* view = box->view();
-        QTRY_VERIFY(view->isVisible());
-        QTest::keyClick(view, Qt::Key_Home);
-        for (int i = 0; i < want; ++i) QTest::keyClick(view, Qt::Key_Down);
-        QTest::keyClick(view, Qt::Key_Return);
-        QTRY_VERIFY(!view->isVisible());
-        if (kept) QCOMPARE(box->currentIndex(), want);
     }
 
     // What the lists of tones 1..14 show.

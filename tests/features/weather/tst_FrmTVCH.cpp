@@ -1,8 +1,10 @@
 // The weather-channel editor inside an MDI main window, driven like a user: double clicks on
 // cells, typing, Enter, choices in the in-place lists and the settings lists, closing.
+#include "UserInput.h"
 #include "WeatherEditorHost.h"
 #include "core/ProgramData.h"
 #include "core/lang/ModEnglish.h"
+#include "core/widgets/GridCells.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -29,11 +31,9 @@ void SetChannel(int n, double mhz, int16 bandwidth, int16 scanAdd) {
     Ch(n).ScanAdd = scanAdd;
 }
 
-QStringList Items(const QComboBox* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i) out << list->itemText(i);
-    return out;
-}
+using UserInput::Items;
+using UserInput::Key;
+using UserInput::Type;
 
 }  // namespace
 
@@ -55,30 +55,18 @@ private:
     QLineEdit* text1() const { return form->findChild<QLineEdit*>(QStringLiteral("Text1")); }
     QComboBox* list(int n) const { return form->findChild<QComboBox*>(QStringLiteral("Combo%1").arg(n)); }
     QLabel* label(int n) const { return form->findChild<QLabel*>(QStringLiteral("Label%1").arg(n)); }
-    QString cell(int row, int col) const {
-        const QTableWidgetItem* item = grid()->item(row - 1, col - 1);
-        return item ? item->text() : QString();
-    }
+    QString cell(int row, int col) const { return GridCells::CellText(grid(), row, col); }
     QStringList rowTexts(int row) const { return {cell(row, 1), cell(row, 3), cell(row, 4)}; }
     bool anyEditorOpen() const { return text1()->isVisible() || list(2)->isVisible() || list(3)->isVisible() || list(4)->isVisible(); }
 
-    QPoint CellCentre(int row, int col) const {
-        const QModelIndex index = grid()->model()->index(row - 1, col - 1);
-        grid()->scrollTo(index);
-        return grid()->visualRect(index).center();
-    }
     void ClickCell(int row, int col) {
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, CellCentre(row, col));
+        UserInput::ClickCell(grid(), row, col);
         CheckReady();
     }
     void DoubleClickCell(int row, int col) {
-        const QPoint at = CellCentre(row, col);
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, at);
+        UserInput::DoubleClickCell(grid(), row, col);
         CheckReady();
     }
-    static void Type(const QString& text) { QTest::keyClicks(QApplication::focusWidget(), text); }
-    static void Key(Qt::Key key, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(QApplication::focusWidget(), key, mods); }
     // Double click a frequency cell, replace its text, Enter.
     void EnterFrequency(int row, const QString& text) {
         DoubleClickCell(row, 1);
@@ -90,19 +78,10 @@ private:
         QCOMPARE(QApplication::focusWidget(), grid());
         CheckReady();
     }
-    // A list choice as a user makes it: open the list, move to the entry, Enter.
+    // A list choice as a user makes it; the window is then ready again.
     void Pick(QComboBox* box, const QString& entry) {
-        QVERIFY2(box->isVisible(), qPrintable(box->objectName()));
-        const int want = box->findText(entry, Qt::MatchExactly);
-        QVERIFY2(want >= 0, qPrintable(box->objectName() + QStringLiteral(" has no ") + entry));
-        QTest::mouseClick(box, Qt::LeftButton);
-        QAbstractItemView* view = box->view();
-        QTRY_VERIFY(view->isVisible());
-        QTest::keyClick(view, Qt::Key_Home);
-        for (int i = 0; i < want; ++i) QTest::keyClick(view, Qt::Key_Down);
-        QTest::keyClick(view, Qt::Key_Return);
-        QTRY_VERIFY(!view->isVisible());
-        QCOMPARE(box->currentIndex(), want);
+        UserInput::Pick(box, entry);
+        if (QTest::currentTestFailed()) return;
         CheckReady();
     }
 

@@ -6,6 +6,7 @@
 #include "platform/serial/ComPorts.h"
 #include "platform/serial/InProcessSerialBackend.h"
 #include "tests/core/CoreTestEnv.h"
+#include "tests/support/UserInput.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -29,11 +30,7 @@ const QByteArray kSetup =
     "[other]\r\n"
     "comPort=7\r\n";
 
-QStringList Items(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
-    return items;
-}
+using UserInput::Items;
 
 }  // namespace
 

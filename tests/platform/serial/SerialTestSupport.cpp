@@ -2,34 +2,9 @@
 
 #include "platform/serial/SerialBackend.h"
 
-#include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QProcessEnvironment>
-#include <QThread>
 
 namespace SerialTest {
-
-void EnsureApp() {
-    if (QCoreApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "test_serial";
-    static char* argv[] = {name, nullptr};
-    new QCoreApplication(argc, argv);  // lives until the program ends
-}
-
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
-    QDeadlineTimer deadline(timeoutMs);
-    while (!done()) {
-        if (deadline.hasExpired()) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QThread::usleep(200);
-    }
-    return true;
-}
-
-void Spin(int ms) {
-    WaitUntil([] { return false; }, ms);
-}
 
 void ClearComOverrides() {
     for (const QString& key : QProcessEnvironment::systemEnvironment().keys())

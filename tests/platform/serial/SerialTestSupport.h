@@ -1,5 +1,8 @@
 #pragma once
-// Event-loop helpers for the serial tests (GoogleTest has no Qt application of its own).
+// Helpers for the serial tests: the event-loop waits (GoogleTest has no Qt application of its
+// own), a known environment and a recorder of what a backend receives.
+#include "tests/support/TestLoop.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -10,14 +13,12 @@ class SerialBackend;
 
 namespace SerialTest {
 
-// The one QCoreApplication of the test program, made on first use.
-void EnsureApp();
-
+using TestLoop::EnsureApp;
+using TestLoop::Spin;
 // Runs the event loop until done() holds or about timeoutMs have passed; returns done().
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000);
-
-// Runs the event loop for about ms milliseconds (to let anything pending happen).
-void Spin(int ms);
+inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 5000) {
+    return TestLoop::WaitUntil(done, timeoutMs);
+}
 
 // Removes every ZR7310N_COM<n> variable so that the environment is known.
 void ClearComOverrides();

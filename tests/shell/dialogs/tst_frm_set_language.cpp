@@ -3,6 +3,7 @@
 #include "core/ProgramData.h"
 #include "shell/dialogs/FrmSetLanguage.h"
 #include "tests/core/CoreTestEnv.h"
+#include "tests/support/UserInput.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -29,11 +30,7 @@ QByteArray SetupWith(const char* value) {
     return expected;
 }
 
-QStringList Items(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i) items << combo->itemText(i);
-    return items;
-}
+using UserInput::Items;
 
 }  // namespace
 
