@@ -30,10 +30,10 @@ void NsTimer::Start(qint64 ns) {
         notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
         connect(notifier_, &QSocketNotifier::activated, this, &NsTimer::OnReadable);
     }
-    itimerspec spec {};
-    spec.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
-    spec.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
-    timerfd_settime(fd_, 0, &spec, nullptr);
+    itimerspec timerSpec {};
+    timerSpec.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
+    timerSpec.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
+    timerfd_settime(fd_, 0, &timerSpec, nullptr);
 }
 
 void NsTimer::Stop() {
