@@ -2,6 +2,7 @@
 // refusal of Open, and files that are damaged or hostile.
 #include "CoreTestEnv.h"
 #include "FakeWindowServices.h"
+#include "FileSizeLimit.h"
 #include "RecordingProcess.h"
 #include "ScriptedMessageBoxes.h"
 #include "core/DataFileCodec.h"
@@ -280,18 +281,43 @@ TEST_F(DataFile, AWeatherFrequencyThatIsNotANumberStillCountsAsSaved) {
     EXPECT_FALSE(ModFreFile::IsDataModified());
 }
 
-TEST_F(DataFile, AFailedSaveKeepsThePreviousPairAndTheModifiedState) {
-    ASSERT_TRUE(ModFreFile::SaveDataFile());
-    const QByteArray oldDat = Read(QStringLiteral("my.dat"));
-    Prog::ChInfo(0, 1, 1).Busy = 1;
-    // a folder where the channel file should go makes the save fail half way
-    QFile::remove(Dat(QStringLiteral("my.fre")));
-    QDir(env.Path(QString())).mkdir(QStringLiteral("my.fre"));
-    EXPECT_FALSE(ModFreFile::SaveDataFile());
-    EXPECT_EQ(boxes.prompts(), QStringList(QStringLiteral("file error.")));
-    EXPECT_EQ(Read(QStringLiteral("my.dat")), oldDat);
-    EXPECT_TRUE(ModFreFile::IsDataModified());
-}
+// A file size limit makes one of the two writes fail as a full disk would, while the
+// previous pair is in place: the data file is 1989 bytes, the channel file of the defaults
+// (72 + 10 + 70) x 64 = 9728 bytes, so 1000 bytes stop the data file and 4096 bytes let it
+// through and stop the channel file.
+class FailedSave : public DataFile {
+protected:
+    void SaveFailsAndKeepsThePair(rlim_t limit) {
+        ASSERT_TRUE(ModFreFile::SaveDataFile());
+        const QByteArray oldDat = Read(QStringLiteral("my.dat")), oldFre = Read(QStringLiteral("my.fre"));
+        ASSERT_EQ(oldDat.size(), 1989);
+        ASSERT_EQ(oldFre.size(), 9728);
+        // a change in each file, so that a replaced file would show
+        Prog::ChInfo(0, 1, 1).Busy = 1;
+        Prog::RadioData.TVChannel[1].FreqMHz = 162.4;
+        bool saved = true;
+        {
+            const FileSizeLimit small(limit);
+            ASSERT_TRUE(small.Active());
+            saved = ModFreFile::SaveDataFile();
+        }
+        EXPECT_FALSE(saved);
+        EXPECT_EQ(boxes.prompts(), QStringList(QStringLiteral("file error.")));
+        EXPECT_EQ(Read(QStringLiteral("my.dat")), oldDat);
+        EXPECT_EQ(Read(QStringLiteral("my.fre")), oldFre);
+        EXPECT_EQ(QDir(env.Path(QString())).entryList(QDir::Files), QStringList({"my.dat", "my.fre"}));
+        EXPECT_TRUE(ModFreFile::IsDataModified());
+        // with room on the disk again the same data saves
+        EXPECT_TRUE(ModFreFile::SaveDataFile());
+        EXPECT_FALSE(ModFreFile::IsDataModified());
+        EXPECT_NE(Read(QStringLiteral("my.dat")), oldDat);
+        EXPECT_NE(Read(QStringLiteral("my.fre")), oldFre);
+    }
+};
+
+TEST_F(FailedSave, AFailedSaveKeepsThePreviousPairAndTheModifiedState) { SaveFailsAndKeepsThePair(1000); }
+
+TEST_F(FailedSave, AFailureOnTheChannelFileSideKeepsThePreviousPairToo) { SaveFailsAndKeepsThePair(4096); }
 
 TEST_F(DataFile, SavingUnderAChannelFileNameIsRefused) {
     EXPECT_FALSE(SaveAs(QStringLiteral("x.fre")));

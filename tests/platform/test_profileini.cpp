@@ -1,13 +1,11 @@
 #include "platform/ProfileIni.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -152,17 +150,12 @@ TEST_F(ProfileIniTest, FailedWriteLeavesTheOldFileIntact)
 {
     const QByteArray before = "[language]\r\ncomPort=1\r\n";
     Put(before);
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-
-    const bool written = ProfileIni::WritePrivateProfileString("language", "comPort", QString(200, u'9'), Path());
-
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    bool written = true;
+    {
+        const FileSizeLimit limit(64);
+        ASSERT_TRUE(limit.Active());
+        written = ProfileIni::WritePrivateProfileString("language", "comPort", QString(200, u'9'), Path());
+    }
     EXPECT_FALSE(written);
     EXPECT_EQ(Content(), before);
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"mysetup.ini"});
