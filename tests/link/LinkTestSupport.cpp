@@ -1,11 +1,14 @@
 #include "tests/link/LinkTestSupport.h"
 
 #include "core/Log.h"
+#include "link/ModCommFun.h"
 #include "platform/serial/ComPorts.h"
 #include "platform/serial/MSComm.h"
 
 #include <QFile>
 
+#include <algorithm>
+#include <memory>
 #include <random>
 
 namespace LinkTest {
@@ -18,6 +21,58 @@ QByteArray RandomImage(unsigned seed) {
     QByteArray image(0x6600, '\0');
     for (char& b : image) b = static_cast<char>(byte(gen));
     return image;
+}
+
+void ClearWorkingData() {
+    Prog::RadioData = DataFileRec{};
+    Prog::ChInfo.Clear();
+}
+
+namespace {
+
+int UsedCount(const DataFileRec& rec, int mode, int group) {
+    return std::clamp<int>(rec.ChCount[static_cast<std::size_t>(mode)][static_cast<std::size_t>(group)], 0, kSlotCount);
+}
+
+// What differs between two sets of working data: the records, then counts and used slots.
+QStringList Differences(const DataFileRec& a, const ChannelTable& aChannels, const DataFileRec& b,
+                        const ChannelTable& bChannels) {
+    QStringList out;
+    if (!(a == b)) out << QStringLiteral("RadioData");
+    for (int mode = 0; mode < kModeCount; ++mode)
+        for (int group = 1; group <= kGroupCount; ++group) {
+            const int count = UsedCount(a, mode, group);
+            if (UsedCount(b, mode, group) != count) out << QStringLiteral("ChCount(%1,%2)").arg(mode).arg(group);
+            for (int slot = 1; slot <= std::min(count, UsedCount(b, mode, group)); ++slot)
+                if (!(aChannels(mode, slot, group) == bChannels(mode, slot, group)))
+                    out << QStringLiteral("slot(%1,%2,%3)").arg(mode).arg(group).arg(slot);
+        }
+    return out;
+}
+
+}  // namespace
+
+std::string DifferencesFromUnpacked(const QByteArray& image) {
+    const DataFileRec rec = Prog::RadioData;
+    const auto channels = std::make_unique<ChannelTable>(Prog::ChInfo);
+    const auto radioImage = std::make_unique<Link::Image>(Link::RadioImage);
+    const QString band = Prog::BandRangeText;
+    const double low = Prog::BandLowMHz, high = Prog::BandHighMHz;
+
+    ClearWorkingData();
+    Link::RadioImage.fill(0);
+    std::copy_n(reinterpret_cast<const byte8*>(image.constData()), std::min<qsizetype>(image.size(), 0x6600),
+                Link::RadioImage.begin());
+    ModCommFun::UnpackImage();
+    const QStringList out = Differences(rec, *channels, Prog::RadioData, Prog::ChInfo);
+
+    Prog::RadioData = rec;
+    Prog::ChInfo = *channels;
+    Link::RadioImage = *radioImage;
+    Prog::BandRangeText = band;
+    Prog::BandLowMHz = low;
+    Prog::BandHighMHz = high;
+    return out.join(u' ').toStdString();
 }
 
 RadioEmulatorFaults DropReplies(std::initializer_list<int> numbers) {

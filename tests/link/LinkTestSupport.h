@@ -20,6 +20,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace LinkTest {
 
@@ -37,6 +38,15 @@ inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000) 
 QByteArray Transferred();
 // 0x6600 random bytes.
 QByteArray RandomImage(unsigned seed);
+
+// Empties the working data: a blank record and channel table.
+void ClearWorkingData();
+
+// Where the working data (Prog::RadioData, counts included, and every used slot of
+// Prog::ChInfo) differs from what unpacking image gives after ClearWorkingData: "RadioData",
+// "ChCount(m,g)", "slot(m,g,s)", separated by blanks; empty when they agree. Leaves the
+// working data, the band range and Link::RadioImage as they were.
+std::string DifferencesFromUnpacked(const QByteArray& image);
 
 // Faults that drop the replies numbered (1 = the first reply the radio makes).
 RadioEmulatorFaults DropReplies(std::initializer_list<int> numbers);

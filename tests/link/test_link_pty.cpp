@@ -37,8 +37,10 @@ protected:
 TEST_F(PtyTransferTest, ReadGivesTheRadioImage) {
     const QByteArray image = RandomImage(9);
     radio.SetImage(image);
+    ClearWorkingData();
     ASSERT_TRUE(Transfer(1));
     EXPECT_EQ(Transferred(), image);
+    EXPECT_EQ(DifferencesFromUnpacked(radio.Image()), "");
     EXPECT_EQ(boxes.prompts(), QStringList{QStringLiteral("Read Data Completed.")});
     EXPECT_EQ(radio.GetCounters().blocksRead, 1632);
 }

@@ -42,12 +42,13 @@ TEST_F(TransferTest, ReadFillsTheImageAndTakesItOverAsNewData) {
     image[0x4EC0] = 0x33;  // bytes the program neither packs nor unpacks come in as they are
     image[0x65FF] = 0x5A;
     radio.SetImage(image);
-    Prog::RadioData = DataFileRec{};
-    Prog::ChInfo.Clear();
+    ClearWorkingData();
     Link::RadioImage.fill(0);
 
     ASSERT_TRUE(Transfer(1));
     EXPECT_EQ(Transferred(), image);
+    // the whole working data is the radio's image unpacked, and nothing else
+    EXPECT_EQ(DifferencesFromUnpacked(radio.Image()), "");
     EXPECT_EQ(Link::RadioImage[0x6600], 0);
     const auto counters = radio.GetCounters();
     EXPECT_EQ(counters.programFrames, 1);
