@@ -2,7 +2,7 @@
 // emulator: on an in-process line and on a pseudo-terminal through the program's serial
 // backend (the COM override). Read, the progress window, the channel editor with the
 // radio's channels; Write with an edit still open; a missing port, a declined question, a
-// port pulled away, a radio gone silent while the window is resized; and a language
+// port pulled away, a radio gone silent and the window resized while it waits; and a language
 // chosen in the language dialog.
 #include "ScriptedMessageBoxes.h"
 #include "ShellTestEnv.h"
@@ -159,6 +159,7 @@ private slots:
         env_.reset();
         boxes_.reset();
         Link::Reset();
+        ModComm::SetWaitTimerInterval(0);  // the default again
         QVERIFY2(!watchdogFired_, "a transfer did not end");
         QCOMPARE(unscripted, 0);
     }
@@ -306,27 +307,50 @@ private slots:
         QCOMPARE(Cell(ChannelEditor(w_), 9, 1), QStringLiteral("28.5000"));
     }
 
-    // The radio goes silent; meanwhile the main window is resized, minimised and restored.
-    // The reply time-out still asks, and Cancel leaves the working data as it was.
+    // The radio goes silent at block 200; once that block's request has gone out unanswered,
+    // the main window is resized, minimised and restored while the reply timer runs (inside
+    // the progress window's modal loop, as a user would). The time-out still asks, and Cancel
+    // leaves the working data as it was. (The timer gets a second here so that the window
+    // steps surely fall inside it.)
     void resizingKeepsTheTimeoutAndCancelKeepsTheData() {
         Connect(false);
+        ModComm::SetWaitTimerInterval(1000);
         RadioEmulatorFaults faults;
         faults.silentFromBlock = 200;
         radio_->SetFaults(faults);
-        onFrame_ = [&](const QByteArray&, int n) {
-            if (n != 150) return;
-            QTimer::singleShot(0, this, [this] {
-                w_->resize(w_->width() - 100, w_->height() - 80);
+        int blockFrames = 0;
+        QStringList atSilence;  // what held while the window was handled
+        const QSize size = w_->size(), smaller(size.width() - 100, size.height() - 80);
+        onFrame_ = [&](const QByteArray& frame, int) {
+            if (frame[0] != 'R' || ++blockFrames != 200) return;
+            QTimer::singleShot(0, this, [&] {
+                auto note = [&](const char* what, bool holds) { if (!holds) atSilence << QLatin1String(what); };
+                note("199 blocks served", radio_->GetCounters().blocksRead == 199);
+                note("one box so far", boxes_->shown().size() == 1);
+                note("timer on before", ModComm::IsWaitTimerOn());
+                w_->resize(smaller);
+                QTest::qWait(20);
+                note("resized", w_->size() == smaller);
                 w_->showMinimized();
+                QTest::qWait(20);
+                note("minimised", w_->isMinimized());
                 w_->showNormal();
+                QTest::qWait(20);
+                note("restored", !w_->isMinimized());
+                note("timer on after", ModComm::IsWaitTimerOn());
+                note("still one box", boxes_->shown().size() == 1);
+                note("still 199 blocks", radio_->GetCounters().blocksRead == 199);
+                atSilence << QStringLiteral("done");
             });
         };
         const QByteArray before = WorkingData();
         boxes_->Answer({MsgBox::OK, MsgBox::Cancel});
         Trigger("mnuReadFromRadio");
         QVERIFY(WaitIdle());
+        QCOMPARE(atSilence.join(u','), QStringLiteral("done"));
         QCOMPARE(boxes_->prompts(),
                  QStringList({"Read data from radio.\r\nDo you wish continue?", "Check Connection. Retry or Cancel?"}));
+        QCOMPARE(blockFrames, 200);  // the silent block was asked for once, then the user
         QCOMPARE(WorkingData(), before);
         QVERIFY(!ModComm::MSComm1().PortOpen());
         // The blocks read so far over the cleared fill: block 199 from the radio, 200 still 0xFF.
