@@ -6,14 +6,21 @@
 #include "ShellTestEnv.h"
 #include "core/ModFreFile.h"
 #include "shell/MenuTable.h"
+#include "link/ModComm.h"
+#include "platform/serial/ComPorts.h"
+#include "platform/serial/InProcessSerialBackend.h"
+#include "platform/serial/MSComm.h"
 #include "shell/NavigatorPane.h"
 
 #include <QLabel>
+#include <QScopeGuard>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+
+#include <functional>
 
 namespace {
 
@@ -243,15 +250,62 @@ private slots:
         QCOMPARE(OpenForms(w_), QStringList{QStringLiteral("frmCommChInfo")});
     }
 
-    void toolbarOpenAndSaveRunTheirCommands() {
-        dialogs_->AnswerOpen(std::nullopt);
-        QTest::mouseClick(ToolButton(w_, QStringLiteral("打开")), Qt::LeftButton);
-        dialogs_->AnswerSave(std::nullopt);  // data without a file of its own: Save goes to Save As
-        QTest::mouseClick(ToolButton(w_, QStringLiteral("保存")), Qt::LeftButton);
-        QCOMPARE(dialogs_->requests().size(), std::size_t(2));
-        QCOMPARE(dialogs_->requests()[0].kind, ScriptedFileDialogs::Kind::Open);
-        QCOMPARE(dialogs_->requests()[0].request.filter, QStringLiteral("Data File (*.dat)|*.dat"));
-        QCOMPARE(dialogs_->requests()[1].kind, ScriptedFileDialogs::Kind::Save);
+    // Every button, clicked by its key, runs what its menu entry runs and nothing else; New
+    // skips the question of File > New. The radio questions are declined, the port dialog and
+    // the about box closed by the test. The hidden Print and group-write buttons do nothing.
+    void toolbarButtonsRunTheirMenuCommands_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("menu");          // empty for a button without a visible entry
+        QTest::addColumn<int>("answer");            // to the command's question, 0 for none
+        QTest::addColumn<QString>("menuQuestion");  // asked by the menu entry alone
+        QTest::addColumn<QStringList>("opened");
+        const QString both = QStringLiteral("editors frmCommChInfo,FrmOptFeatures");
+        const QString filter = QStringLiteral("Data File (*.dat)|*.dat");
+        QTest::newRow("New") << "新建" << "mnuFileNew" << int(MsgBox::OK) << "All data will be cleared."
+                             << QStringList{"editors frmCommChInfo"};
+        QTest::newRow("Open") << "打开" << "mnuFileOpen" << 0 << QString() << QStringList{"open " + filter, both};
+        QTest::newRow("Save") << "保存" << "mnuFileSave" << 0 << QString() << QStringList{"save " + filter, both};
+        QTest::newRow("Read") << "ReadRadio" << "mnuReadFromRadio" << int(MsgBox::Cancel) << QString()
+                              << QStringList{"box Read data from radio.\r\nDo you wish continue?", both};
+        QTest::newRow("Port") << "CommSet" << "mnuComm" << 0 << QString() << QStringList{"window FrmComSet", both};
+        QTest::newRow("Write") << "WriteRadio" << "mnuWriteToRadio" << int(MsgBox::Cancel) << QString()
+                               << QStringList{"box Write data to radio.\r\nDo you wish continue?", both};
+        QTest::newRow("About") << "About" << "mnuHelpAbout" << 0 << QString() << QStringList{"window FrmAbout2", both};
+        QTest::newRow("Print, hidden") << "打印" << QString() << 0 << QString() << QStringList{both};
+        QTest::newRow("group write, hidden") << "MWriteRadio" << QString() << 0 << QString() << QStringList{both};
+    }
+    void toolbarButtonsRunTheirMenuCommands() {
+        QFETCH(QString, key);
+        QFETCH(QString, menu);
+        QFETCH(int, answer);
+        QFETCH(QString, menuQuestion);
+        QFETCH(QStringList, opened);
+        InProcessSerialLine line;  // COM3 opens, so the radio commands get as far as their question
+        ComPorts::RegisterInProcessLine(3, &line);
+        const auto unplug = qScopeGuard([] {
+            ModComm::CloseCommPort();
+            ComPorts::ClearInProcessLines();
+        });
+        QToolButton* button = ToolButton(w_, key);
+        QVERIFY(button);
+        QCOMPARE(button->isVisible(), !menu.isEmpty());
+
+        const auto answers = [answer](bool withQuestion) {
+            QList<MsgBox::Result> out;
+            if (withQuestion) out << MsgBox::OK;
+            if (answer != 0) out << MsgBox::Result(answer);
+            return out;
+        };
+        QCOMPARE(Run([&] { QTest::mouseClick(button, Qt::LeftButton); }, answers(false), opened.size()), opened);
+        if (key == QStringLiteral("打印")) {  // its command itself does nothing either
+            QAction* action = w_->findChild<QToolBar*>(QStringLiteral("tbToolBar"))->findChild<QAction*>(key);
+            QCOMPARE(Run([&] { action->trigger(); }, {}, opened.size()), opened);
+        }
+        if (menu.isEmpty()) return;
+        QStringList viaMenu = opened;
+        if (!menuQuestion.isEmpty()) viaMenu.prepend(QStringLiteral("box ") + menuQuestion);
+        QCOMPARE(Run([&] { w_->MenuEntry(menu)->trigger(); }, answers(!menuQuestion.isEmpty()), viaMenu.size()),
+                 viaMenu);
     }
 
     void treeNodes() {
@@ -450,6 +504,47 @@ private slots:
 
 private:
     // The doubles go after the window, each putting the real backend back.
+    // Runs a command with the option-features editor open beside the channel editor and tells
+    // what it opened: the boxes (answered in turn from answers), the file dialogs (cancelled),
+    // the modal windows (closed as soon as they are up), then the editors open afterwards and
+    // any transfer or open port it left. Waits until `expected` entries are there (the write
+    // asks from a timer), and a little longer for anything beyond them.
+    QStringList Run(const std::function<void()>& command, const QList<MsgBox::Result>& answers, int expected) {
+        w_->ShowChildForm(QStringLiteral("FrmOptFeatures"));
+        boxes_->Clear();
+        for (MsgBox::Result a : answers) boxes_->Answer(a);
+        dialogs_->AnswerOpen(std::nullopt);
+        dialogs_->AnswerSave(std::nullopt);
+        const std::size_t dialogsBefore = dialogs_->requests().size();
+        QStringList windows;
+        bool looked = false;
+        QTimer::singleShot(0, this, [&] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                windows << QString::fromLatin1(modal->metaObject()->className());
+                modal->close();
+            }
+            looked = true;
+        });
+        command();
+        auto collect = [&] {
+            QStringList out;
+            for (const QString& prompt : boxes_->prompts()) out << QStringLiteral("box ") + prompt;
+            for (std::size_t i = dialogsBefore; i < dialogs_->requests().size(); ++i) {
+                const auto& asked = dialogs_->requests()[i];
+                out << (asked.kind == ScriptedFileDialogs::Kind::Open ? QStringLiteral("open ") : QStringLiteral("save ")) +
+                           asked.request.filter;
+            }
+            for (const QString& window : windows) out << QStringLiteral("window ") + window;
+            out << QStringLiteral("editors ") + OpenForms(w_).join(u',');
+            if (Prog::CommType != 0) out << QStringLiteral("transfer running");
+            if (ModComm::MSComm1().PortOpen()) out << QStringLiteral("port open");
+            return out;
+        };
+        QTest::qWaitFor([&] { return looked && collect().size() >= expected; }, 5000);
+        QTest::qWait(50);
+        return collect();
+    }
+
     void Reset() {
         env_.reset();
         dialogs_.reset();
