@@ -9,7 +9,6 @@ set(ZR_TEST_ENV
     "XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/test-runtime"
     "HOME=${ZR_TEST_HOME}"
     "XDG_CONFIG_HOME=${ZR_TEST_HOME}/.config"
-    "ZR_TEST_DATA_DIR=${CMAKE_SOURCE_DIR}/tests/data"
     "ZR_RESOURCES_DIR=${CMAKE_SOURCE_DIR}/resources"
     "ASAN_OPTIONS=detect_leaks=0"
     "UBSAN_OPTIONS=print_stacktrace=1")
