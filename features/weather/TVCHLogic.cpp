@@ -101,11 +101,9 @@ FreqCommit StoreFrequency(TVChannelRec& ch, int row, const QString& typed, const
     const QString checked = TV_CH_CheckFre(typed);
     const auto mhz = NumText::ToDouble(checked);
     if (!mhz) return FreqCommit::Kept;
-    if (ch.Valid != 1) {
-        ch.OnOff = 0;
-        ch.Bandwidth = 1;
-    }
     ch.Valid = 1;
+    ch.OnOff = 0;
+    ch.Bandwidth = 1;
     ch.FreqMHz = *mhz;
     return FreqCommit::Stored;
 }

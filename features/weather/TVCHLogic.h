@@ -74,8 +74,10 @@ enum class FreqCommit {
                 // cleared VFO (the radio always has a weather VFO frequency)
 };
 
-// Stores a committed frequency edit of row (1..41). A channel that was empty starts as on/off
-// 0 and "Wide"; a channel that had a frequency keeps its settings.
+// Stores a committed frequency edit of row (1..41). Every stored frequency also sets on/off
+// to 0 and W/N to "Wide" (1), whether the channel was empty or not; the scan setting stays.
+// A text equal to the one the editor opened with stores nothing, so passing through a cell
+// keeps its W/N.
 FreqCommit StoreFrequency(TVChannelRec& ch, int row, const QString& typed, const QString& opened);
 
 // The frequency edit of row committed on the data: StoreFrequency on TVChannel[row], then

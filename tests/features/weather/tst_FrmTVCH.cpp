@@ -275,11 +275,19 @@ private slots:
         QCOMPARE(Ch(1).ScanAdd, int16(1));
         QCOMPARE(Ch(1).Bandwidth, int16(0));
 
-        // A frequency changed on an existing channel keeps its W/N.
+        // Passing through the frequency cell (Enter on the text as it opened) keeps Narrow ...
         OpenEditor();
+        DoubleClickCell(1, 1);
+        Key(Qt::Key_Return);
+        QCOMPARE(Ch(1).Bandwidth, int16(0));
+        QCOMPARE(rowTexts(1), (QStringList{"162.40000", "Narrow", "Add"}));
+        // ... a new frequency sets W/N back to Wide and on/off to 0; the scan choice stays.
+        Ch(1).OnOff = 1;
         EnterFrequency(1, QStringLiteral("162.5"));
         QCOMPARE(Ch(1).FreqMHz, 162.5);
-        QCOMPARE(rowTexts(1), (QStringList{"162.50000", "Narrow", "Add"}));
+        QCOMPARE(Ch(1).Bandwidth, int16(1));
+        QCOMPARE(Ch(1).OnOff, int16(0));
+        QCOMPARE(rowTexts(1), (QStringList{"162.50000", "Wide", "Add"}));
     }
 
     void emptyRowListsStoreOnlyAChoice() {
