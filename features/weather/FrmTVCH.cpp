@@ -87,24 +87,26 @@ void FrmTVCH::CommandClose_Click() { CloseFrame(); }
 
 // ---- Display ----
 
-void FrmTVCH::FillTVCHCombo(QComboBox* list) {
+void FrmTVCH::FillTVCHCombo(QComboBox* list, const std::vector<int>& channels) {
     list->clear();
-    list->addItems(TVCHLogic::ChannelItems(TVCHLogic::ValidChannels(Prog::RadioData.TVChannel)));
+    list->addItems(TVCHLogic::ChannelItems(channels));
 }
 
 // The list of channels again after a frequency edit, showing the stored current channel
 // (nothing when it names no listed channel).
 void FrmTVCH::ReShowTVCHCombo() {
     ReadyFlagScope filling(TVCHReady_);
-    FillTVCHCombo(Combo[1]);
     const auto channels = TVCHLogic::ValidChannels(Prog::RadioData.TVChannel);
+    FillTVCHCombo(Combo[1], channels);
     Combo[1]->setCurrentIndex(TVCHLogic::CurrentIndex(channels, Prog::RadioData.OptFeatures.CurWxCh));
 }
 
-void FrmTVCH::ShowTVChannelRow(int row) {
+void FrmTVCH::ShowTVChannelRow(int row) { ShowTVChannelRow(row, ItemsOf(Combo[3]), ItemsOf(Combo[4])); }
+
+void FrmTVCH::ShowTVChannelRow(int row, const QStringList& wnItems, const QStringList& scanItems) {
     if (row < 1 || row > kTVChannelCount) return;
     const TVChannelRec& ch = Prog::RadioData.TVChannel[static_cast<std::size_t>(row)];
-    const TVCHLogic::RowTexts texts = TVCHLogic::ShowRow(ch, ItemsOf(Combo[3]), ItemsOf(Combo[4]));
+    const TVCHLogic::RowTexts texts = TVCHLogic::ShowRow(ch, wnItems, scanItems);
     GridCells::SetCellText(MSFlexGrid1, row, 1, texts.freq);
     if (ch.Valid != 1) GridCells::SetCellText(MSFlexGrid1, row, 2, QString());  // column 2 is otherwise left alone
     GridCells::SetCellText(MSFlexGrid1, row, 3, texts.wn);
@@ -115,10 +117,9 @@ void FrmTVCH::ShowTVChannelRow(int row) {
 // shows as nothing chosen.
 void FrmTVCH::ShowTVChannelData() {
     ReadyFlagScope filling(TVCHReady_);
-    FillTVCHCombo(Combo[1]);
-    const auto channels = TVCHLogic::ValidChannels(Prog::RadioData.TVChannel);
-    Combo[1]->setCurrentIndex(TVCHLogic::CurrentIndex(channels, Prog::RadioData.OptFeatures.CurWxCh));
-    for (int row = 1; row <= kTVChannelCount; ++row) ShowTVChannelRow(row);
+    ReShowTVCHCombo();
+    const QStringList wnItems = ItemsOf(Combo[3]), scanItems = ItemsOf(Combo[4]);
+    for (int row = 1; row <= kTVChannelCount; ++row) ShowTVChannelRow(row, wnItems, scanItems);
     for (TVCHLogic::WxSetting setting : TVCHLogic::kWxSettings) {
         const int value = TVCHLogic::SettingField(Prog::RadioData, setting);
         SettingList(setting)->setCurrentIndex(TVCHLogic::ShownIndex(value, TVCHLogic::SettingItemCount(setting)));

@@ -13,6 +13,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -33,10 +34,8 @@ public:
 
     QSize sizeHint() const override;
 
-    // The window's public operations.
-    static double TV_CH_Step(double mhz) { return TVCHLogic::TV_CH_Step(mhz); }
-    static QString TV_CH_CheckFre(const QString& text) { return TVCHLogic::TV_CH_CheckFre(text); }
-    // Commits the open in-place editor, if any.
+    // Commits the open in-place editor, if any (the frequency rules are TVCHLogic's
+    // TV_CH_CheckFre and TV_CH_Step).
     void Save_TVChannel();
     void ValidateControls() override { Save_TVChannel(); }
 
@@ -62,9 +61,10 @@ private:
     int NumberColumnWidth() const;
 
     // Display
-    void FillTVCHCombo(QComboBox* list);
+    void FillTVCHCombo(QComboBox* list, const std::vector<int>& channels);
     void ReShowTVCHCombo();
     void ShowTVChannelRow(int row);
+    void ShowTVChannelRow(int row, const QStringList& wnItems, const QStringList& scanItems);
     void ShowTVChannelData();
 
     // Loading, editing, closing

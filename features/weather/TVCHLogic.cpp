@@ -88,7 +88,7 @@ int16 CurWxChFromText(const QString& text) {
 int16 CurWxChAfterEdit(const std::vector<int>& before, const std::vector<int>& after, int16 curWxCh) {
     const int n = curWxCh + 1;
     if (Contains(after, n) || !Contains(before, n)) return curWxCh;
-    return CurWxChFromText(after.empty() ? QString() : QString::number(after.front()));
+    return after.empty() ? int16{0} : static_cast<int16>(after.front() - 1);  // 0 as for the empty list's text
 }
 
 FreqCommit StoreFrequency(TVChannelRec& ch, int row, const QString& typed, const QString& opened) {
