@@ -50,7 +50,7 @@ void FrmOptFeatures::Form_Load() {
     DataShownScope filling(DataShown_);
     InitOptComboList();
     ChangShowByLanguage();
-    ShowOptFeatData(Prog::RadioData.OptFeatures);
+    ShowOptFeatData(Prog::RadioData);
 }
 
 void FrmOptFeatures::CommandClose_Click() { CloseFrame(); }
@@ -72,7 +72,7 @@ void FrmOptFeatures::ShowRB() {
 void FrmOptFeatures::ReShowData() {
     DataShownScope filling(DataShown_);
     InitOptComboList();
-    ShowOptFeatData(Prog::RadioData.OptFeatures);
+    ShowOptFeatData(Prog::RadioData);
 }
 
 void FrmOptFeatures::SaveOptFeat(int code) {
@@ -114,11 +114,9 @@ void FrmOptFeatures::InitOptComboList() {
 
 void FrmOptFeatures::InitRBComboList() { SetItems(Combo2[ModOptFeat::kRogerList], ModOptFeat::RogerItems()); }
 
-void FrmOptFeatures::ShowOptFeatData(const OptFeatRec& record) {
-    // The lists read the whole record (some fields lie outside OptFeatures); the window
-    // shows what was handed to it.
-    DataFileRec shown = Prog::RadioData;
-    shown.OptFeatures = record;
+// Every control from the data (some fields lie outside OptFeatures). Only the start-character
+// boxes store while shown, and they are worked out before the first of them changes.
+void FrmOptFeatures::ShowOptFeatData(const DataFileRec& shown) {
     for (int i : kCombo1ShowOrder) ShowList(shown, Combo1[static_cast<std::size_t>(i)], i);
     for (int i = 0; i < ModOptFeat::kCheckCount; ++i) {
         const int value = ModOptFeat::ShownCheckValue(shown, i);

@@ -66,7 +66,7 @@ private:
     void CommandClose_Click();
     void InitOptComboList();
     void InitRBComboList();
-    void ShowOptFeatData(const OptFeatRec& record);
+    void ShowOptFeatData(const DataFileRec& shown);
     void ShowList(const DataFileRec& shown, QComboBox* list, int code);
     void ShowPublicMode(const DataFileRec& shown);
     void ShowTextBoxes(const DataFileRec& shown);
