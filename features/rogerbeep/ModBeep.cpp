@@ -79,7 +79,7 @@ void Step(unsigned generation) {
 
 }  // namespace
 
-const RBToneSet* ToneSet(int n) {
+RBToneSet* ToneSet(int n) {
     if (n < 1 || n > kRBSetCount) return nullptr;
     return &Prog::RadioData.ToneTips[static_cast<std::size_t>(n)];
 }

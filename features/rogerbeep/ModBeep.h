@@ -22,8 +22,9 @@ struct BeepStateRec {
 };
 inline BeepStateRec BeepState;
 
-// The set n (1..8), or nullptr for a number outside.
-const RBToneSet* ToneSet(int n);
+// The set n (1..8) in the working data, or nullptr for a number outside. The preview only
+// reads it; the editing rules (ToneSetEdit) store through it.
+RBToneSet* ToneSet(int n);
 
 // The sum of the tone lengths of set n in ms; 0 for a number outside 1..8.
 int32 GetRBTotalTime(int n);

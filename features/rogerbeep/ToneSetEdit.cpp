@@ -1,8 +1,8 @@
 #include "features/rogerbeep/ToneSetEdit.h"
 
 #include "channels/ModRBTone.h"
-#include "core/ProgramData.h"
 #include "core/lang/ModBeepText.h"
+#include "features/rogerbeep/ModBeep.h"
 
 namespace ToneSetEdit {
 
@@ -10,11 +10,6 @@ namespace {
 
 constexpr int kOffText = 29200;
 constexpr int kNoneText = 29201;
-
-RBToneSet* Set(int n) {
-    if (n < 1 || n > kRBSetCount) return nullptr;
-    return &Prog::RadioData.ToneTips[static_cast<std::size_t>(n)];
-}
 
 RBTone* ToneOf(RBToneSet* set, int k) {
     if (!set || k < 1 || k > kRBToneCount) return nullptr;
@@ -61,7 +56,7 @@ int FreqOfPosition(int position) {
 }
 
 Outcome ChooseRepeatTimes(int n, int position) {
-    RBToneSet* set = Set(n);
+    RBToneSet* set = ModBeep::ToneSet(n);
     if (!set || !InList(position, kRepeatItems)) return Outcome::Refused;
     if (position == set->RepeatTimes) return Outcome::Unchanged;
     if (ModRBTone::GetValidRBCount() == 1 && position == 0) return Outcome::Refused;
@@ -71,14 +66,14 @@ Outcome ChooseRepeatTimes(int n, int position) {
 }
 
 Outcome ChooseInterTime(int n, int position) {
-    RBToneSet* set = Set(n);
+    RBToneSet* set = ModBeep::ToneSet(n);
     if (!set || !InList(position, kTimeItems)) return Outcome::Refused;
     set->InterTime = static_cast<int16>(position);
     return Outcome::Stored;
 }
 
 Outcome ChooseToneFreq(int n, int k, int position) {
-    RBTone* tone = ToneOf(Set(n), k);
+    RBTone* tone = ToneOf(ModBeep::ToneSet(n), k);
     const int freq = FreqOfPosition(position);
     if (!tone || freq < 0) return Outcome::Refused;
     tone->ToneFreq = static_cast<int16>(freq);
@@ -88,7 +83,7 @@ Outcome ChooseToneFreq(int n, int k, int position) {
 // The last-length rule looks at the set as it would be after the change, so that a stored
 // length that no list item shows (above 2550 ms) still counts as a length.
 Outcome ChooseToneLen(int n, int k, int position) {
-    RBToneSet* set = Set(n);
+    RBToneSet* set = ModBeep::ToneSet(n);
     RBTone* tone = ToneOf(set, k);
     if (!tone || !InList(position, kTimeItems)) return Outcome::Refused;
     if (position == tone->ToneLen) return Outcome::Unchanged;
