@@ -134,7 +134,8 @@ TEST_F(OptFeatSave, PublicSettingSetsEverySlotOfItsModeWhenItChanges) {
     EXPECT_EQ(d.HamPublic, 1);
     for (int group = 1; group <= 14; ++group)
         for (int slot = 1; slot <= 99; ++slot) {
-            // HAM: A..I slots 1..60 (every channel a lettered group can hold), MEM 1..99, VFO 1.
+            // HAM: A..I slots 1..60, MEM 1..99, VFO 1. Every channel of the mode gets the
+            // setting whatever its slot, so a lettered group's upper slots (47..60) too.
             const int last = group <= 9 ? 60 : group == 10 ? 99 : group == 11 ? 1 : 0;
             ASSERT_EQ(Prog::ChInfo(1, slot, group).Public, slot <= last ? 1 : 0) << group << "/" << slot;
             ASSERT_EQ(Prog::ChInfo(0, slot, group).Public, 0);
