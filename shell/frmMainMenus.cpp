@@ -218,7 +218,7 @@ void frmMain::ApplyMenuCaptions() {
 
 void frmMain::ApplyToolTips() {
     for (const ToolButton& b : kToolButtons) {
-        if (!b.tipFrom || b.key == QLatin1String("打印")) continue;
+        if (!b.tipFrom) continue;
         QAction* button = tbToolBar->findChild<QAction*>(QString::fromUtf8(b.key));
         button->setToolTip(MenuTable::WithoutAccessKey(MenuEntry(QLatin1String(b.tipFrom))->text()));
     }
