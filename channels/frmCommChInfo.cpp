@@ -132,13 +132,12 @@ void frmCommChInfo::SetGridCurrent(int row, int col) {
 }
 
 void frmCommChInfo::SetGridRowsByGroup(int group, int mode) {
-    const int mem = mode == 0 ? kHfMemGroup : kHamMemGroup;
-    const int vfo = mode == 0 ? kHfVfoGroup : kHamVfoGroup;
-    const int rows = group == mem ? 99 : (group == vfo ? 1 : 60);
+    const bool mem = group == (mode == 0 ? kHfMemGroup : kHamMemGroup);
+    const int rows = GroupCapacity(mode, group);
     MSFlexGrid1->setRowCount(rows);
     QStringList labels;
     for (int row = 1; row <= rows; ++row)
-        labels << (group == mem ? QLatin1Char('M') + QString::number(row) : QString::number(row));
+        labels << (mem ? QLatin1Char('M') + QString::number(row) : QString::number(row));
     MSFlexGrid1->setVerticalHeaderLabels(labels);
 }
 
