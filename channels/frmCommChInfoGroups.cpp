@@ -133,10 +133,11 @@ void frmCommChInfo::InitValidComboList() {
     const int group = ShownGroup();
     if (mode < 0 || !IsLetteredGroup(mode, group)) return;
     OptFeatRec& o = Prog::RadioData.OptFeatures;
+    const QStringList channels = ModChText::ChannelIdItems(mode, group, 0);
     for (int i : {0, 1, 3, 4}) {
         QComboBox* list = Combo1[static_cast<std::size_t>(i)];
         list->clear();
-        list->addItems(ModChText::ChannelIdItems(mode, group, 0));
+        list->addItems(channels);
     }
     ShowEmgMode(Combo1[2], PerGroupAt(o.EmgMode1, mode, group));
     ShowEmgMode(Combo1[5], PerGroupAt(o.EmgMode2, mode, group));
