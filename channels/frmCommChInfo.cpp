@@ -132,13 +132,12 @@ void frmCommChInfo::SetGridCurrent(int row, int col) {
 }
 
 void frmCommChInfo::SetGridRowsByGroup(int group, int mode) {
-    const int mem = mode == 0 ? kHfMemGroup : kHamMemGroup;
-    const int vfo = mode == 0 ? kHfVfoGroup : kHamVfoGroup;
-    const int rows = group == mem ? 99 : (group == vfo ? 1 : 60);
+    const bool mem = group == (mode == 0 ? kHfMemGroup : kHamMemGroup);
+    const int rows = GroupCapacity(mode, group);
     MSFlexGrid1->setRowCount(rows);
     QStringList labels;
     for (int row = 1; row <= rows; ++row)
-        labels << (group == mem ? QLatin1Char('M') + QString::number(row) : QString::number(row));
+        labels << (mem ? QLatin1Char('M') + QString::number(row) : QString::number(row));
     MSFlexGrid1->setVerticalHeaderLabels(labels);
 }
 
@@ -153,7 +152,7 @@ void frmCommChInfo::SetGridData() {
     MSFlexGrid1->clearContents();
     for (int slot = 1; slot <= ModShowOptFun::UsedSlots(mode, group); ++slot) {
         const ChannelRecord& rec = Prog::ChInfo(mode, slot, group);
-        if (rec.ChNo >= 1 && rec.ChNo <= GridRows()) ShowChIfoData(rec, rec.ChNo);  // else no row shows it
+        if (rec.ChNo >= 1 && rec.ChNo <= GridRows()) ShowChCells(rec, rec.ChNo);  // else no row shows it
     }
     // The group's remembered row is current again; one that names no grid row (0 for HF's
     // VFO at start-up) gives row 1.
@@ -164,10 +163,14 @@ void frmCommChInfo::SetGridData() {
     ShowChIfoDataOther();  // the panel of that row, also when the current cell did not move
 }
 
-// Shows a channel in its grid row and, when that row is current, in the option panel.
-void frmCommChInfo::ShowChIfoData(const ChannelRecord& rec, int row) {
+void frmCommChInfo::ShowChCells(const ChannelRecord& rec, int row) {
     GridCells::SetCellText(MSFlexGrid1, row, 1, ModShowFreFun::ShowFre(rec.Freq.ToQString()));
     GridCells::SetCellText(MSFlexGrid1, row, 2, ModShowFreFun::ShowFre(rec.InitFreq.ToQString()));
+}
+
+// Shows a channel in its grid row and, when that row is current, in the option panel.
+void frmCommChInfo::ShowChIfoData(const ChannelRecord& rec, int row) {
+    ShowChCells(rec, row);
     if (row == GridRow()) ShowPanel(rec);
 }
 

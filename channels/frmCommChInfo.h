@@ -96,6 +96,7 @@ private:
 
     // Grid (frmCommChInfo.cpp)
     void SetGridRowsByGroup(int group, int mode);
+    void ShowChCells(const ChannelRecord& rec, int row);  // the row's two frequency cells
     void ShowChIfoData(const ChannelRecord& rec, int row);
     int GridRows() const;  // data rows: 60, 99 or 1
     int GridRow() const;   // current row from 1, 0 for none

@@ -10,20 +10,13 @@
 #include "core/ProgramData.h"
 #include "core/WindowServices.h"
 #include "core/startup/ModInitV.h"
+#include "core/widgets/ComboHelpers.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 
 namespace {
-
-// Selects the entry equal to text, else the first entry; false for an empty list.
-bool SetComboText(QComboBox* list, const QString& text) {
-    if (list->count() == 0) return false;
-    const int index = list->findText(text, Qt::MatchExactly);
-    list->setCurrentIndex(index >= 0 ? index : 0);
-    return true;
-}
 
 int16& PerGroupAt(PerGroup<int16>& values, int mode, int group) {
     return values[static_cast<std::size_t>(mode)][static_cast<std::size_t>(group)];
@@ -63,7 +56,7 @@ void frmCommChInfo::Combo2_Click() {
     InitComboGroupList(m);
     EditorReadyScope filling(EditorReady_);
     const int group = Prog::RadioData.CurGroup[static_cast<std::size_t>(m)];
-    SetComboText(Combo6, ModFun::GetGroupName(group, m));
+    ModPubFun::SetComboText(Combo6, ModFun::GetGroupName(group, m));
     Combo6_Click();
 }
 
@@ -99,7 +92,8 @@ void frmCommChInfo::InitComboWorkGroup() {
         if (PerGroupAt(o.GroupValid, mode, p + 1) == 1) Combo3->addItem(Combo6->itemText(p));
     for (int16& work : o.WorkGroup)
         if (work == 0) work = 1;
-    if (SetComboText(Combo3, ModFun::GetGroupName(o.WorkGroup[static_cast<std::size_t>(mode)], mode))) Combo3_Click();
+    ModPubFun::SetComboText(Combo3, ModFun::GetGroupName(o.WorkGroup[static_cast<std::size_t>(mode)], mode));
+    if (Combo3->count() > 0) Combo3_Click();
 }
 
 void frmCommChInfo::Combo3_Click() {
@@ -133,10 +127,11 @@ void frmCommChInfo::InitValidComboList() {
     const int group = ShownGroup();
     if (mode < 0 || !IsLetteredGroup(mode, group)) return;
     OptFeatRec& o = Prog::RadioData.OptFeatures;
+    const QStringList channels = ModChText::ChannelIdItems(mode, group, 0);
     for (int i : {0, 1, 3, 4}) {
         QComboBox* list = Combo1[static_cast<std::size_t>(i)];
         list->clear();
-        list->addItems(ModChText::ChannelIdItems(mode, group, 0));
+        list->addItems(channels);
     }
     ShowEmgMode(Combo1[2], PerGroupAt(o.EmgMode1, mode, group));
     ShowEmgMode(Combo1[5], PerGroupAt(o.EmgMode2, mode, group));
@@ -162,7 +157,9 @@ void frmCommChInfo::ShowValidComboText() {
     const std::pair<int, PerGroup<int16>*> refs[] = {{0, &o.EmgCh1}, {1, &o.EmgCh2}, {3, &o.DwCh1}, {4, &o.DwCh2}};
     for (const auto& [index, values] : refs) {
         const QString name = GetCHName(PerGroupAt(*values, mode, group), 0, 0);
-        if (SetComboText(Combo1[static_cast<std::size_t>(index)], name)) Combo1_Click(index);
+        QComboBox* list = Combo1[static_cast<std::size_t>(index)];
+        ModPubFun::SetComboText(list, name);
+        if (list->count() > 0) Combo1_Click(index);
     }
 }
 
@@ -180,7 +177,7 @@ void frmCommChInfo::Combo1_Click(int index) {
     case 2:
     case 5:
         if (list->currentIndex() < 0) break;
-        SetComboText(Combo4, list->currentText());
+        ModPubFun::SetComboText(Combo4, list->currentText());
         PerGroupAt(index == 2 ? o.EmgMode1 : o.EmgMode2, mode, group) = static_cast<int16>(Combo4->currentIndex());
         break;
     case 6: GroupSwitch(); break;

@@ -5,7 +5,6 @@
 // A command does nothing while a transfer runs: the progress window is modal, but the
 // write's timer and the radio-information read (which has no window) could otherwise start
 // a second transfer on the port of the first.
-#include "shell/ChildForm.h"
 #include "shell/frmMain.h"
 
 #include "core/ProgramData.h"
@@ -53,7 +52,7 @@ void frmMain::mnuReadFromRadio_Click() {
 // Edits still open in the editors go into the working data first; the write itself starts
 // once this menu event has finished.
 void frmMain::mnuWriteToRadio_Click() {
-    for (ChildForm* form : ChildForms()) form->ValidateControls();
+    CommitPendingEdits();
     TimerWrite->start();
 }
 

@@ -218,7 +218,7 @@ void frmMain::ApplyMenuCaptions() {
 
 void frmMain::ApplyToolTips() {
     for (const ToolButton& b : kToolButtons) {
-        if (!b.tipFrom || b.key == QLatin1String("打印")) continue;
+        if (!b.tipFrom) continue;
         QAction* button = tbToolBar->findChild<QAction*>(QString::fromUtf8(b.key));
         button->setToolTip(MenuTable::WithoutAccessKey(MenuEntry(QLatin1String(b.tipFrom))->text()));
     }
@@ -297,16 +297,16 @@ void frmMain::Toolbar1_ButtonClick(const QString& key) {
 
 void frmMain::TreeView1_NodeClick(const QString& key) {
     if (key == QLatin1String("N1"))
-        ShowChildForm(QStringLiteral("frmCommChInfo"));
+        mnuChannelInfo_Click();
     else if (key == QLatin1String("N2"))
-        ShowChildForm(QStringLiteral("FrmOptFeatures"));
+        mnuOptFeature_Click();
     else if (key == QLatin1String("N12"))
         mnuToneTips_Click();
     else if (key == QLatin1String("N13"))
         mnuTVChannel_Click();
 }
 
-void frmMain::mnuChannelInfo_Click() { ShowChildForm(QStringLiteral("frmCommChInfo")); }
+void frmMain::mnuChannelInfo_Click() { ShowChannelEditor(); }
 void frmMain::mnuOptFeature_Click() { ShowChildForm(QStringLiteral("FrmOptFeatures")); }
 void frmMain::mnuToneTips_Click() { ShowChildForm(QStringLiteral("FrmToneTips")); }
 void frmMain::mnuTVChannel_Click() { ShowChildForm(QStringLiteral("FrmTVCH")); }

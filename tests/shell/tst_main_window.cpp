@@ -239,6 +239,8 @@ private slots:
             QVERIFY2(!b->icon().pixmap(16, 16).isNull(), key);
         }
         QVERIFY(!bar->findChild<QAction*>(QStringLiteral("MWriteRadio"))->isVisible());
+        // The hidden Print button still carries its menu entry's caption.
+        QCOMPARE(bar->findChild<QAction*>(QStringLiteral("打印"))->toolTip(), QStringLiteral("Print"));
     }
 
     void toolbarNewReloadsWithoutAsking() {
