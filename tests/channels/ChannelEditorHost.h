@@ -7,9 +7,9 @@
 #include "core/ModFun.h"
 #include "core/ProgramData.h"
 #include "core/WindowServices.h"
-#include "core/lang/ModEnglishPrint.h"
 #include "shell/ChildForm.h"
 #include "shell/FormRegistry.h"
+#include "shell/frmMain.h"
 
 #include <QMainWindow>
 #include <QMdiArea>
@@ -54,9 +54,7 @@ public:
     bool IsMainWindowLoaded() const override { return true; }
     void SetMainCaption() override {
         calls << QStringLiteral("SetMainCaption");
-        main.setWindowTitle(QStringLiteral("ZR7310N_II[") + Prog::BandRangeText + QStringLiteral("][") +
-                            ModEnglishPrint::FileName.Text() + QLatin1Char(':') + ModFun::GetFileTitle(Prog::DataFileName) +
-                            QLatin1Char(']'));
+        main.setWindowTitle(frmMain::MainCaption());
     }
     bool IsFormLoaded(const QString& name) const override { return name == QLatin1String("frmCommChInfo") && Form(); }
     void ReShowGrid(int row) override {

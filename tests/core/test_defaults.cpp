@@ -3,6 +3,7 @@
 #include "CoreTestEnv.h"
 #include "FakeWindowServices.h"
 #include "ScriptedMessageBoxes.h"
+#include "channels/ModRBTone.h"
 #include "core/ModFreFile.h"
 #include "core/startup/ModInitV.h"
 #include "core/startup/ModMain.h"
@@ -25,13 +26,6 @@ std::vector<int> ChannelNumbers(int mode, int group) {
 QByteArray Freq(int mode, int slot, int group) {
     const auto& bytes = Prog::ChInfo(mode, slot, group).Freq.bytes;
     return QByteArray(bytes.data(), 8);
-}
-
-bool SetIsValid(const RBToneSet& s) {
-    if (s.RepeatTimes <= 0) return false;
-    for (int k = 1; k <= kRBToneCount; ++k)
-        if (s.Tone[static_cast<std::size_t>(k)].ToneLen > 0) return true;
-    return false;
 }
 
 class Defaults : public ::testing::Test {
@@ -77,8 +71,8 @@ TEST_F(Defaults, FrequenciesAndOptionsOfTheDefaultChannels) {
 
 TEST_F(Defaults, ToneSetsOneToFiveValidSixToEightNot) {
     const auto& sets = Prog::RadioData.ToneTips;
-    for (int n = 1; n <= 5; ++n) EXPECT_TRUE(SetIsValid(sets[static_cast<std::size_t>(n)])) << n;
-    for (int n = 6; n <= 8; ++n) EXPECT_FALSE(SetIsValid(sets[static_cast<std::size_t>(n)])) << n;
+    for (int n = 1; n <= 5; ++n) EXPECT_EQ(ModRBTone::IsValidRB(n), n) << n;
+    for (int n = 6; n <= 8; ++n) EXPECT_EQ(ModRBTone::IsValidRB(n), 0) << n;
     EXPECT_EQ(sets[1].Tone[1].ToneFreq, 210);
     EXPECT_EQ(sets[1].Tone[1].ToneLen, 10);
     EXPECT_EQ(sets[1].Tone[8].ToneLen, 0);

@@ -5,6 +5,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -12,17 +14,52 @@ class TestDesignGrid : public QObject {
     Q_OBJECT
 
 private slots:
+    // Double-clicks and keys open no editor of the grid's own and change no cell; clicks
+    // select one cell at a time, never a row or a second cell.
     void cellsAreLeftToTheWindowsEditors() {
         QTableWidget grid(3, 2);
+        for (int row = 0; row < 3; ++row)
+            for (int col = 0; col < 2; ++col) grid.setItem(row, col, new QTableWidgetItem(QStringLiteral("x")));
         QLabel* corner = DesignGrid::SetUp(&grid);
         QCOMPARE(corner->parent(), &grid);
         QCOMPARE(corner->objectName(), QStringLiteral("GridCorner"));
         QVERIFY(corner->testAttribute(Qt::WA_TransparentForMouseEvents));
-        QCOMPARE(grid.editTriggers(), QAbstractItemView::NoEditTriggers);
-        QCOMPARE(grid.selectionMode(), QAbstractItemView::SingleSelection);
         QVERIFY(!grid.isCornerButtonEnabled());
-        QCOMPARE(grid.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(grid.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        grid.resize(300, 200);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+
+        const auto at = [&](int row, int col) { return grid.visualItemRect(grid.item(row, col)).center(); };
+        const auto noEditor = [&] { return grid.viewport()->findChildren<QLineEdit*>().isEmpty(); };
+        QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {}, at(1, 1));
+        QVERIFY(noEditor());
+        QTest::keyClick(&grid, Qt::Key_F2);
+        QTest::keyClicks(&grid, QStringLiteral("7a"));
+        QTest::keyClick(&grid, Qt::Key_Delete);
+        QVERIFY(noEditor());
+        for (int row = 0; row < 3; ++row)
+            for (int col = 0; col < 2; ++col) QCOMPARE(grid.item(row, col)->text(), QStringLiteral("x"));
+
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, at(0, 0));
+        QCOMPARE(grid.selectedItems(), QList<QTableWidgetItem*>{grid.item(0, 0)});
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ControlModifier, at(2, 1));
+        QCOMPARE(grid.selectedItems(), QList<QTableWidgetItem*>{grid.item(2, 1)});
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ShiftModifier, at(0, 1));
+        QCOMPARE(grid.selectedItems(), QList<QTableWidgetItem*>{grid.item(0, 1)});
+    }
+
+    // A vertical scroll bar even when every row fits, and none across however wide the
+    // columns are.
+    void scrollBars() {
+        QTableWidget grid(3, 2);
+        DesignGrid::SetUp(&grid);
+        grid.setColumnWidth(0, 500);
+        grid.setColumnWidth(1, 500);
+        grid.resize(300, 400);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        QVERIFY(grid.verticalScrollBar()->isVisible());
+        QVERIFY(!grid.horizontalScrollBar()->isVisible());
     }
 
     void headers_data() {
@@ -34,8 +71,16 @@ private slots:
         QFETCH(bool, clickable);
         QTableWidget grid(3, 2);
         DesignGrid::SetUpHeaders(&grid, 34, 18, clickable);
+        grid.resize(300, 200);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
         for (QHeaderView* header : {grid.horizontalHeader(), grid.verticalHeader()}) {
-            QCOMPARE(header->sectionsClickable(), clickable);
+            QSignalSpy clicked(header, &QHeaderView::sectionClicked);
+            const int middle = header->sectionViewportPosition(1) + header->sectionSize(1) / 2;
+            const QPoint onSection1 = header->orientation() == Qt::Horizontal ? QPoint(middle, header->height() / 2)
+                                                                              : QPoint(header->width() / 2, middle);
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, onSection1);
+            QCOMPARE(clicked.count(), clickable ? 1 : 0);
             QVERIFY(!header->highlightSections());
             QCOMPARE(header->sectionResizeMode(0), QHeaderView::Fixed);
         }

@@ -1,5 +1,7 @@
 #pragma once
-// Helpers for the memory-image tests: a clean start, channels built by hand, and image bytes.
+// Helpers for the memory-image tests: a clean start, channels added as the channel list adds
+// them, and image bytes.
+#include "channels/ModShowFreFun.h"
 #include "core/DataFileCodec.h"
 #include "core/ProgramData.h"
 #include "link/LinkData.h"
@@ -16,23 +18,11 @@ inline void ResetAll() {
     Link::Reset();
 }
 
-// Appends a channel to (mode, group) as the editor would store it; returns the record.
+// Appends a channel to (mode, group) as the channel list does; returns the record. freq is
+// the stored text (no "."), which the channel list keeps as it is.
 inline ChannelRecord& AddChannel(int mode, int group, int chNo, const char* freq = "28015000") {
-    int16& count = Prog::RadioData.ChCountAt(mode, group);
-    ++count;
-    ChannelRecord& r = Prog::ChInfo(mode, count, group);
-    r = ChannelRecord{};
-    r.ChNo = static_cast<int16>(chNo);
-    r.InUse = 1;
-    r.ScanAdd = 1;
-    r.Freq.Set(freq);
-    r.FreqCopy.Set(freq);
-    r.InitFreq.Set("");
-    r.NbAnl = 1;
-    r.RBSet = 1;
-    r.RepDir = 1;
-    r.Public = 1;
-    return r;
+    ModShowFreFun::AddChannel(chNo, mode, group, QString::fromLatin1(freq));
+    return Prog::ChInfo(mode, Prog::RadioData.ChCountAt(mode, group), group);
 }
 
 inline std::vector<int> Bytes(std::size_t at, std::size_t n) {

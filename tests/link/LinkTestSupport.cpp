@@ -146,13 +146,6 @@ QStringList LinkFixture::LogLines() const {
     return lines;
 }
 
-int LinkFixture::CountFrames(const QByteArray& head) const {
-    const QString hex = QString::fromLatin1(head.toHex().toUpper());
-    int n = 0;
-    for (const QString& f : frames) n += f.startsWith(hex) ? 1 : 0;
-    return n;
-}
-
 QStringList LinkFixture::CallsOf(const QString& prefix) const {
     QStringList out;
     for (const QString& c : windows.calls)

@@ -84,7 +84,6 @@ protected:
     QStringList LogLines() const;
     // Frames the radio saw, as hex texts ("PROGRAM" gives 50524F4752414D).
     QStringList FramesSeen() const { return frames; }
-    int CountFrames(const QByteArray& head) const;
     // Window calls and boxes that start with prefix, in order.
     QStringList CallsOf(const QString& prefix) const;
     // The percentages shown, in order, and every other window call and box.

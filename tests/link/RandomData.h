@@ -1,7 +1,9 @@
 #pragma once
-// Working data for the property tests: start-up data built by hand from the defaults, and
-// seeded random data whose values stay within what the editors can store.
+// Working data for the property tests: the start-up defaults, and seeded random data whose
+// values stay within what the editors can store.
 #include "ImageTestSupport.h"
+#include "channels/ModShowOptFun.h"
+#include "core/startup/ModInitV.h"
 
 #include <algorithm>
 #include <numeric>
@@ -33,52 +35,16 @@ inline int LastGroupOf(int mode) { return mode == 0 ? 14 : 11; }
 
 // ---- start-up data ---------------------------------------------------------------------
 
-inline void StartupChannels() {
-    const char* m[] = {"28015000", "28145000", "28115000", "28085000", "28055000", "28025000"};
-    for (int mode = 0; mode < 2; ++mode) {
-        const int lastWithM = mode == 0 ? 12 : 10;
-        for (int g = 1; g <= lastWithM; ++g)
-            for (int n = 41; n <= 46; ++n) AddChannel(mode, g, n, m[n - 41]);
-        for (int g = 1; g <= 10; ++g) AddChannel(mode, g, 1, m[(g - 1) % 6]);
-    }
-}
+// The working data as start-up leaves it when no template is read: the default channels,
+// options and tone sets, and the HAM mode that reading the settings file sets.
+inline void StartupChannels() { ModShowOptFun::InitDefaultChannels(); }
 
 inline void StartupOptions() {
-    DataFileRec& d = Prog::RadioData;
-    OptFeatRec& o = d.OptFeatures;
-    for (std::size_t mode = 0; mode < 2; ++mode)
-        for (std::size_t g = 1; g <= 12; ++g) {
-            o.GroupValid[mode][g] = 1;
-            o.GroupName[mode][g].Set(std::string{static_cast<char>('A' + g - 1), '\0'});
-            o.EmgCh1[mode][g] = o.EmgCh2[mode][g] = o.DwCh1[mode][g] = o.DwCh2[mode][g] = o.MemCh1[mode][g] = 1;
-        }
-    o.OptSpare1 = 2, o.WorkMode = 1, o.WorkGroup = {1, 1}, o.NbAnl = 1, o.RBEnable = 1, o.BeepOn = 1;
-    o.MicGain = 15, o.Nog = 15, o.SwrProtect = 1, o.MenuPage9 = 1, o.MaxVolt = 160, o.Mode = 1;
-    o.StartChar.Set("7310N");
-    o.FmEnable = o.AmEnable = o.UsbEnable = o.LsbEnable = o.PaEnable = 1;
-    d.CurMode = 1;
-    d.AsqLevel = 1;
-    d.TxOffset = 100;
-    const int16 rssi[] = {1, 3, 11, 16, 26, 31, 36};
-    for (int i = 1; i <= 14; ++i) d.RssiPoint[static_cast<std::size_t>(i)] = rssi[(i - 1) % 7];
+    ModInitV::InitOptFeatDefaults(Prog::RadioData.OptFeatures);
+    Prog::RadioData.CurMode = 1;
 }
 
-inline void SetTones(RBToneSet& s, const std::vector<std::pair<int, int>>& tones) {
-    for (std::size_t k = 0; k < tones.size(); ++k)
-        s.Tone[k + 1] = {static_cast<int16>(tones[k].first), static_cast<int16>(tones[k].second)};
-    s.RepeatTimes = 1;
-}
-
-inline void StartupTones() {
-    auto& t = Prog::RadioData.ToneTips;
-    SetTones(t[1], {{210, 10}, {0, 10}, {210, 10}, {0, 10}, {210, 10}, {0, 10}, {210, 10}});
-    std::vector<std::pair<int, int>> alt;
-    for (int k = 0; k < 14; ++k) alt.push_back({k % 2 == 0 ? 80 : 0, 4});
-    SetTones(t[2], alt);
-    SetTones(t[3], {{170, 3}, {90, 3}, {170, 3}, {90, 3}, {170, 3}, {90, 3}, {170, 3}});
-    SetTones(t[4], {{64, 6}, {94, 6}, {134, 6}, {163, 6}, {192, 6}});
-    SetTones(t[5], {{150, 20}, {70, 20}, {150, 20}, {70, 20}, {150, 20}, {70, 20}});
-}
+inline void StartupTones() { ModInitV::InitToneDefaults(); }
 
 inline void StartupData() {
     ResetAll();

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -266,16 +267,27 @@ const LcdRow kLcdTable[] = {
 };
 
 TEST(LcdCodes, TableBothWays) {
-    int decoded = 0;
     for (const LcdRow& r : kLcdTable) {
         EXPECT_EQ(ModFun::GetLcdCodeByChar(QLatin1Char(r.c), 1), r.hi) << r.c;
         EXPECT_EQ(ModFun::GetLcdCodeByChar(QLatin1Char(r.c), 0), r.lo) << r.c;
         EXPECT_EQ(ModFun::GetLcdCodeByChar(QLatin1Char(r.c), -1), r.hi) << r.c;
         const QString back = ModFun::GetCharByLcdCode(r.hi, r.lo);
         EXPECT_EQ(back, QString(QLatin1Char(r.c == 'O' ? '0' : r.c))) << r.c;
-        if (r.c != ' ') ++decoded;
     }
-    EXPECT_EQ(decoded - 1, 36);  // "O" shares the code of "0"
+}
+
+// Of all 65536 byte pairs, 36 decode to a character ("O" shares the code of "0"), each to a
+// different one; every other pair decodes to the blank.
+TEST(LcdCodes, EveryOtherCodeDecodesToTheBlank) {
+    QString decoded;
+    for (int hi = 0; hi <= 255; ++hi)
+        for (int lo = 0; lo <= 255; ++lo) {
+            const QString c = ModFun::GetCharByLcdCode(hi, lo);
+            ASSERT_EQ(c.size(), 1) << hi << " " << lo;
+            if (c != QStringLiteral(" ")) decoded += c;
+        }
+    std::sort(decoded.begin(), decoded.end());
+    EXPECT_EQ(decoded, QStringLiteral("-0123456789ABCDEFGHIJKLMNPQRSTUVWXYZ"));
 }
 
 TEST(LcdCodes, OtherCharactersAndCodes) {

@@ -18,8 +18,7 @@ const QString kModelWrong = QStringLiteral("Model type is wrong.");
 
 // The start-up data with one channel of our own: HF group C, channel 7 at 28.7654 MHz.
 void LoadWorkingData() {
-    Prog::RadioData = DataFileRec{};
-    Prog::ChInfo.Clear();
+    ClearWorkingData();
     ImageTest::StartupChannels();
     ImageTest::StartupOptions();
     ImageTest::StartupTones();

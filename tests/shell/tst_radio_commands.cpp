@@ -40,9 +40,11 @@ constexpr const char* kOverride = "ZR7310N_COM3";
 QByteArray RadioWithTwoChannels() {
     QByteArray image = RadioEmulator::DefaultImage();
     auto put = [&image](int at, const QByteArray& hex) { image.replace(at, hex.size() / 2, QByteArray::fromHex(hex)); };
-    // slot (g, n) at ((g - 1) * 60 + n - 1) * 16; frequency BCD low pair first; RBSet 1
-    put((60 + 0) * 16, "34122700000000000000010000ffffff00");
-    put((60 + 8) * 16, "00502800000000000000010000ffffff00");
+    // slot (g, n) at ((g - 1) * 60 + n - 1) * 16: bytes 0-2 the frequency BCD, low pair
+    // first; 3-9 zero (no tones, mode 0, no flags); 10 RBSet 1; 11 zero; 12-14 no initial
+    // frequency (0xFF); 15 zero
+    put((60 + 0) * 16, "341227000000000000000100ffffff00");
+    put((60 + 8) * 16, "005028000000000000000100ffffff00");
     put(0x5F28, "0101");  // presence of group B: channel 1 (bit 0 of 0x5F28), channel 9 (bit 0 of 0x5F29)
     put(0x6364, "10");    // CurMode 0 (HF)
     return image;
@@ -315,6 +317,11 @@ private slots:
     void resizingKeepsTheTimeoutAndCancelKeepsTheData() {
         Connect(false);
         ModComm::SetWaitTimerInterval(1000);
+        // The first 200 blocks hold bytes other than the 0xFF of the cleared fill, so that
+        // a served block can be told from one never served.
+        QByteArray served = RadioEmulator::DefaultImage();
+        for (int at = 0; at < 200 * 16; ++at) served[at] = static_cast<char>(at % 0x7F);
+        radio_->SetImage(served);
         RadioEmulatorFaults faults;
         faults.silentFromBlock = 200;
         radio_->SetFaults(faults);
@@ -353,8 +360,9 @@ private slots:
         QCOMPARE(blockFrames, 200);  // the silent block was asked for once, then the user
         QCOMPARE(WorkingData(), before);
         QVERIFY(!ModComm::MSComm1().PortOpen());
-        // The blocks read so far over the cleared fill: block 199 from the radio, 200 still 0xFF.
-        QCOMPARE(RadioImageBytes().mid(0, 199 * 16), RadioEmulator::DefaultImage().mid(0, 199 * 16));
+        // The blocks read so far over the cleared fill: blocks 1 to 199 from the radio, 200 still 0xFF.
+        QCOMPARE(RadioImageBytes().mid(0, 199 * 16), served.mid(0, 199 * 16));
+        QCOMPARE(RadioImageBytes().mid(199 * 16, 16), QByteArray(16, '\xFF'));
     }
 
     // The radio-information read (its entries are hidden): the handshake alone, no question,

@@ -83,15 +83,21 @@ TEST(ToneStream, DrainedOnceAfterTheIdleTime) {
     EXPECT_EQ(drained.count(), 2);
 }
 
-// Without an application object the default output cannot sound and does nothing.
+// Without an application object the default output cannot sound: it is not the audio
+// output, and a tone on it returns at once.
 TEST(ToneOutput, WithoutApplicationNothingSounds) {
     ASSERT_EQ(QCoreApplication::instance(), nullptr);
-    Tone::Beep(1000, 50);
-    SUCCEED();
+    EXPECT_EQ(dynamic_cast<Tone::AudioToneOutput*>(&Tone::Output()), nullptr);
+    QElapsedTimer call;
+    call.start();
+    Tone::Beep(1000, 3000);
+    EXPECT_LT(call.elapsed(), 1000);
 }
 
 // On a machine without audio (as in CI) a tone is dropped at once; with audio it plays. In
-// neither case may it block or fail.
+// neither case does Beep wait for the tone: a three-second tone returns well within a
+// second. With an application object the default output is the audio output, owned by the
+// application.
 TEST(ToneOutput, AudioOutputNeverBlocks) {
     int argc = 1;
     char name[] = "test";
@@ -99,15 +105,24 @@ TEST(ToneOutput, AudioOutputNeverBlocks) {
     QCoreApplication app(argc, argv);
     {
         Tone::AudioToneOutput out;
+        QElapsedTimer call;
+        call.start();
         out.Beep(1000, 30);
         out.Beep(0, 30);
         out.Beep(1000, 0);
-        out.Beep(440, 30);
+        out.Beep(440, 3000);
+        EXPECT_LT(call.elapsed(), 1000);
         QElapsedTimer run;
         run.start();
         while (run.elapsed() < 200) QCoreApplication::processEvents();
     }
-    Tone::Beep(1000, 10);  // the default output of this application
+    auto* audio = dynamic_cast<Tone::AudioToneOutput*>(&Tone::Output());
+    ASSERT_NE(audio, nullptr);
+    EXPECT_EQ(audio->parent(), &app);
+    QElapsedTimer call;
+    call.start();
+    Tone::Beep(1000, 3000);  // the default output of this application
+    EXPECT_LT(call.elapsed(), 1000);
 }
 
 }  // namespace

@@ -11,7 +11,8 @@
 // sum = (hi + lo + len + data bytes) mod 256. Outside a session (before "PROGRAM", after
 // "END") only "PROGRAM" is answered. A block that would reach beyond the image is not
 // answered. Bytes that start no frame are skipped; a partial frame left incomplete for
-// longer than InterByteTimeoutMs() is thrown away when the next bytes come.
+// longer than the inter-byte time-out (SetInterByteTimeoutMs, 100 ms by default) is thrown
+// away when the next bytes come.
 //
 // In process:  InProcessSerialLine line; ComPorts::RegisterInProcessLine(3, &line);
 //              RadioEmulator radio; radio.Attach(&line);   // MSComm on COM3 talks to it
@@ -86,7 +87,6 @@ public:
     // own time on the wire. Off by default: replies are written at once.
     void SetPacing(bool on) { pacing_ = on; }
     void SetInterByteTimeoutMs(int ms) { interByteTimeoutMs_ = ms; }
-    int InterByteTimeoutMs() const { return interByteTimeoutMs_; }
 
     // The time source in nanoseconds; by default a steady clock. Tests of the pacing give
     // a clock of their own and call SendDue() themselves.
