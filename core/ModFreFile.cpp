@@ -223,18 +223,6 @@ void CopyFromFileDataBuf() {
                 Prog::ChInfo(mode, slot, group) = Prog::FileChInfo(mode, slot, group);
 }
 
-bool WriteFreFile(const QString& dataPath) {
-    QSaveFile f(ChannelFilePath(dataPath));
-    return WriteComplete(f, EncodeChannels(Prog::FileDataBuf, Prog::FileChInfo)) && f.commit();
-}
-
-bool ReadFreFile(const QString& dataPath) {
-    ChannelTable channels = Prog::FileChInfo;
-    if (!CountsAreValid(Prog::FileDataBuf) || !ReadChannels(dataPath, Prog::FileDataBuf, channels)) return false;
-    Prog::FileChInfo = channels;
-    return true;
-}
-
 bool SaveDataFile() {
     const QString path = Prog::DataFileName;
     const QString frePath = ChannelFilePath(path);
