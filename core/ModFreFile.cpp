@@ -94,7 +94,7 @@ bool ReadChannels(const QString& dataPath, const DataFileRec& rec, ChannelTable&
     int offset = 0;
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int group = 1; group <= kGroupCount; ++group)
-            for (int slot = 1; slot <= rec.ChCountAt(mode, group); ++slot) {
+            for (int slot = 1; slot <= UsedSlots(rec, mode, group); ++slot) {
                 if (!DataFileCodec::DecodeChannelRecord(bytes, offset, channels(mode, slot, group))) return false;
                 offset += DataFileCodec::kChannelRecordSize;
             }
@@ -120,9 +120,9 @@ std::optional<LoadedPair> ReadPair(const QString& dataPath, const QByteArray& da
     return pair;
 }
 
-// A mode or group that a file names out of range is shown as the first one instead; these
-// values only say where the editor stands and are not part of the compared data. (Grid rows
-// are checked by the editor that shows them.)
+// A mode that a file names out of range becomes HAM (1, the start-up mode), a group out of
+// range the first one; these values only say where the editor stands and are not part of the
+// compared data. (Grid rows are checked by the editor that shows them.)
 void NormaliseViewState(DataFileRec& rec) {
     if (rec.CurMode != 0 && rec.CurMode != 1) rec.CurMode = 1;
     for (int mode = 0; mode < kModeCount; ++mode) {
@@ -172,7 +172,12 @@ bool OptFeaturesUnchanged(const OptFeatRec& a, const OptFeatRec& b) {
 // Every field after ToneTips, compared as the file holds them (a weather frequency that is
 // not a number still equals itself there).
 bool TailUnchanged(const DataFileRec& a, const DataFileRec& b) {
-    constexpr int kTail = 1267;  // FreqChOpt, the first field after the tone sets
+    // File offset of FreqChOpt, the first field after the tone sets: DataVersion, CurMode,
+    // CurGroup, CurChRow and ChCount, then RadioInfo, OptFeatures and the tone sets.
+    constexpr int kHeadSize = 4 + 2 + kModeCount * 2 + 2 * (kModeCount * kGroupCount * 2);
+    constexpr int kRadioInfoSize = 34, kOptFeaturesSize = 631, kToneSetSize = 60;
+    constexpr int kTail = kHeadSize + kRadioInfoSize + kOptFeaturesSize + kRBSetCount * kToneSetSize;
+    static_assert(kTail == 1267 && kTail < DataFileCodec::kDataFileRecSize);
     return DataFileCodec::EncodeDataFileRec(a).mid(kTail) == DataFileCodec::EncodeDataFileRec(b).mid(kTail);
 }
 
@@ -221,18 +226,6 @@ void CopyFromFileDataBuf() {
         for (int group = 1; group <= kGroupCount; ++group)
             for (int slot = 1; slot <= UsedSlots(Prog::RadioData, mode, group); ++slot)
                 Prog::ChInfo(mode, slot, group) = Prog::FileChInfo(mode, slot, group);
-}
-
-bool WriteFreFile(const QString& dataPath) {
-    QSaveFile f(ChannelFilePath(dataPath));
-    return WriteComplete(f, EncodeChannels(Prog::FileDataBuf, Prog::FileChInfo)) && f.commit();
-}
-
-bool ReadFreFile(const QString& dataPath) {
-    ChannelTable channels = Prog::FileChInfo;
-    if (!CountsAreValid(Prog::FileDataBuf) || !ReadChannels(dataPath, Prog::FileDataBuf, channels)) return false;
-    Prog::FileChInfo = channels;
-    return true;
 }
 
 bool SaveDataFile() {

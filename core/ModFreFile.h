@@ -26,10 +26,6 @@ int16 FindChannelByCHID(int chNo, int mode, int group);
 void CopyToFileDataBuf();
 void CopyFromFileDataBuf();
 
-// The channel file of a data file, from / into FileChInfo with the counts of FileDataBuf.
-bool WriteFreFile(const QString& dataPath);
-bool ReadFreFile(const QString& dataPath);
-
 // Saves the working data under DataFileName. Both files are written completely beside their
 // final names before either replaces the old one, so a failed write leaves the previous pair
 // as it was (only a failure between the two final renames could part them). On any failure

@@ -7,14 +7,13 @@
 namespace ModFun {
 
 namespace {
-constexpr const char* kLetters = "ABCDEFGHIJKL";
 int LetteredGroups(int mode) { return mode == 0 ? kHfLetteredGroups : kHamLetteredGroups; }
 }  // namespace
 
 QString GetGroupName(int group, int mode) {
     if (mode != 0 && mode != 1) return QString();
     const int lettered = LetteredGroups(mode);
-    if (group >= 2 && group <= lettered) return QString(QLatin1Char(kLetters[group - 1]));
+    if (group >= 2 && group <= lettered) return QString(QLatin1Char(kGroupLetters[group - 1]));
     if (group == lettered + 1) return QStringLiteral("MEM");
     if (group == lettered + 2) return QStringLiteral("VFO");
     return QStringLiteral("A");

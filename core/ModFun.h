@@ -7,6 +7,10 @@
 
 namespace ModFun {
 
+// The letters of groups 1 to 12 in order: the names of the lettered groups (HAM uses the first
+// nine) and the default group names stored for groups 1 to 12 of both modes.
+inline constexpr char kGroupLetters[] = "ABCDEFGHIJKL";
+
 // Group number <-> name of a mode: HF "A".."L", "MEM" 13, "VFO" 14; HAM "A".."I", "MEM" 10,
 // "VFO" 11. Unknown numbers give "A"; unknown names or modes give 0 (and "" for a name).
 QString GetGroupName(int group, int mode);

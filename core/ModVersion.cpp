@@ -83,7 +83,6 @@ void InitVersionManage() {
     const int firmCount = ReadCount(file, QStringLiteral("FirmVersionCount"));
     for (int i = 0; i < softCount; ++i)
         g_tables.SoftVersions << ReadKey(file, QStringLiteral("Soft"), QStringLiteral("Version%1").arg(i));
-    g_tables.FirmVersionCount = firmCount;
     for (int i = 0; i < firmCount; ++i) {
         const QString value = ReadKey(file, QStringLiteral("Firm"), QStringLiteral("Firm%1").arg(i));
         g_tables.FirmPairs << value.left(4) << value.right(4);
@@ -91,13 +90,13 @@ void InitVersionManage() {
 }
 
 int IsVersionMatch(const QString& soft, const QString& other) {
-    for (int i = 0; i < g_tables.FirmVersionCount; ++i)
+    for (int i = 0; i < g_tables.FirmVersionCount(); ++i)
         if (g_tables.FirmPairs[2 * i] == soft && g_tables.FirmPairs[2 * i + 1] == other) return -1;
     return 0;
 }
 
 QString GetSoftVersionByFirm(const QString& v) {
-    for (int i = 0; i < g_tables.FirmVersionCount; ++i)
+    for (int i = 0; i < g_tables.FirmVersionCount(); ++i)
         if (g_tables.FirmPairs[2 * i + 1] == v) return g_tables.FirmPairs[2 * i];
     return QString();
 }

@@ -29,8 +29,8 @@ namespace ModVerionMana {
 struct VersionTables {
     QString CurrentVersion;
     QStringList SoftVersions;
-    int FirmVersionCount = 0;
     QStringList FirmPairs;  // 2 entries per pair: software version, supported version
+    int FirmVersionCount() const { return static_cast<int>(FirmPairs.size() / 2); }
 };
 const VersionTables& Tables();
 

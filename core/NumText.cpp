@@ -1,6 +1,7 @@
 #include "core/NumText.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -90,7 +91,8 @@ QString FormatFixed(double value, int decimals) {
     if (intPart.isEmpty()) intPart = QStringLiteral("0");
     QString out = intPart;
     if (decimals > 0) out += QLatin1Char('.') + fracPart;
-    const bool allZero = !out.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    const bool allZero =
+        std::none_of(out.cbegin(), out.cend(), [](QChar c) { return c >= QLatin1Char('1') && c <= QLatin1Char('9'); });
     if (negative && !allZero) out.prepend(QLatin1Char('-'));
     return out;
 }

@@ -4,6 +4,7 @@
 // settings, and the message queue. Every window and module reads and writes them here;
 // Prog::Reset() puts them back to their state before start-up (tests start from it).
 #include "core/Records.h"
+#include "platform/DecimalSeparator.h"
 
 #include <QString>
 #include <array>
@@ -35,11 +36,7 @@ inline int16 ComPort = 1;
 inline int16 Handshaking = 0;
 inline int16 StopBit = 1;
 
-struct LocaleStateRec {
-    QString localeId;
-    QChar separator;
-};
-inline LocaleStateRec LocaleState;
+inline DecimalSeparator::LocaleState LocaleState;  // the user's locale as found at start-up
 
 inline int16 MultiWriteEnabled = 0;
 inline int16 SpecialMode = 0;

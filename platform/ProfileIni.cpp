@@ -219,12 +219,14 @@ bool WritePrivateProfileString(const QString& section, const QString& key, const
         return false;
     std::vector<Line> lines = SplitLines(*old);
     SetKey(lines, section, key, value);
+    const QByteArray data = JoinLines(lines);
+    if (data == *old)
+        return true;  // the file already says so: leave it untouched
 
     // The new content goes to a temporary file beside the old one and replaces it only
     // when completely written, so a failed write leaves the old file as it was.
     // QSaveFile::commit overlooks a failure of the final flush (a full disk, a size limit)
     // and would put a cut file in place: flush and check here first.
-    const QByteArray data = JoinLines(lines);
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly))
         return false;

@@ -17,6 +17,7 @@ QString GetPrivateProfileString(const QString& section, const QString& key, cons
 // place), appending it to the section otherwise. Returns false when the file cannot be written
 // (a missing folder included) and for names or values that would not read back (line breaks,
 // "]" in a section, "=" in a key); the old file is then left as it was.
+// A write that would leave the file's bytes as they are succeeds without touching the file.
 bool WritePrivateProfileString(const QString& section, const QString& key, const QString& value,
                                const QString& file);
 

@@ -4,6 +4,7 @@
 #include "channels/ModShowOptFun.h"
 #include "core/DefaultFrequencies.h"
 #include "core/ModFreFile.h"
+#include "core/ModFun.h"
 #include "core/ProgramData.h"
 #include "core/WindowServices.h"
 
@@ -50,11 +51,10 @@ void AddDefaultChannel(int mode, int group) {
 }
 
 void InitOptFeatDefaults(OptFeatRec& o) {
-    static const char* const kLetters = "ABCDEFGHIJKL";
     for (std::size_t mode = 0; mode < kModeCount; ++mode)
         for (std::size_t group = 1; group <= 12; ++group) {
             o.GroupValid[mode][group] = 1;
-            o.GroupName[mode][group].Set(std::string{kLetters[group - 1], '\0'});
+            o.GroupName[mode][group].Set(std::string{ModFun::kGroupLetters[group - 1], '\0'});
             o.EmgCh1[mode][group] = o.EmgCh2[mode][group] = 1;
             o.DwCh1[mode][group] = o.DwCh2[mode][group] = 1;
             o.MemCh1[mode][group] = 1;

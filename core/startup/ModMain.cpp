@@ -67,8 +67,7 @@ void Main(const std::function<void()>& createMainWindow) {
     ModVerionMana::InitVersionManage();
     Prog::MultiWriteEnabled = 0;
     Prog::SpecialMode = 0;
-    const DecimalSeparator::LocaleState locale = DecimalSeparator::ReadUserLocale();
-    Prog::LocaleState = {locale.localeId, locale.separator};
+    Prog::LocaleState = DecimalSeparator::ReadUserLocale();
     LoadSetupIni();
     ModEnglish::LoadLanguageStrings();
     ModInitV::InitData();

@@ -49,8 +49,9 @@ QString GetComboItem(const QComboBox* combo, int index) {
 
 void SetComboText(QComboBox* combo, const QString& text) {
     if (!combo) return;
-    const QString t = FindComboItem(combo, text);
-    combo->setCurrentIndex(t.isEmpty() ? -1 : combo->findText(t, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    const int found = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int i = found >= 0 ? found : 0;  // the item FindComboItem gives
+    combo->setCurrentIndex(combo->itemText(i).isEmpty() ? -1 : i);
 }
 
 void SetComboTextByIndex(QComboBox* combo, int index) { SetComboText(combo, GetComboItem(combo, index)); }

@@ -28,7 +28,6 @@ public:
     // until Plug(). The device end stays as it is.
     void Unplug();
     void Plug();
-    bool IsPlugged() const { return plugged_; }
 
     bool IsOpen(End end) const { return attached_[end] != nullptr; }
 

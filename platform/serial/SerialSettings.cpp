@@ -61,16 +61,6 @@ bool Parse(const QString& text, LineSettings* out) {
     return true;
 }
 
-QString Format(const LineSettings& settings) {
-    static const char kParity[] = {'N', 'E', 'O', 'M', 'S'};
-    static const char* const kStop[] = {"1", "1.5", "2"};
-    return QStringLiteral("%1,%2,%3,%4")
-        .arg(settings.baud)
-        .arg(QLatin1Char(kParity[static_cast<int>(settings.parity)]))
-        .arg(settings.dataBits)
-        .arg(QLatin1String(kStop[static_cast<int>(settings.stopBits)]));
-}
-
 bool FlowFromHandshaking(int handshaking, FlowControl* out) {
     switch (handshaking) {
     case 0: *out = FlowControl::None; return true;

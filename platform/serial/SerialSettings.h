@@ -24,9 +24,6 @@ struct LineSettings {
 // around a field are allowed. Returns false, leaving *out alone, for anything else.
 bool Parse(const QString& text, LineSettings* out);
 
-// The text for settings, in the control's own form ("9600,N,8,1").
-QString Format(const LineSettings& settings);
-
 // Handshaking 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 both (given as RTS/CTS). False for
 // any other value.
 bool FlowFromHandshaking(int handshaking, FlowControl* out);

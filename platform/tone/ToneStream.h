@@ -19,7 +19,6 @@ class ToneStream final : public QIODevice {
 public:
     ToneStream(int sampleRate, int channels, int idleMs = 250, QObject* parent = nullptr);
 
-    int SampleRate() const { return rate_; }
     int Channels() const { return channels_; }
 
     // Appends a tone (a frequency that cannot sound gives silence of its length).

@@ -37,7 +37,7 @@ TEST(VersionTable, PairsFromTheFile) {
 
 TEST(VersionTable, MissingTableOrBadCountsMeanNoPairs) {
     CoreTestEnv env("[Version]\r\nFirmVersionCount=x\r\n[Firm]\r\nFirm0=V200V200\r\n");
-    EXPECT_EQ(ModVerionMana::Tables().FirmVersionCount, 0);
+    EXPECT_EQ(ModVerionMana::Tables().FirmVersionCount(), 0);
     EXPECT_EQ(ModVerionMana::IsVersionMatch(QStringLiteral("V200"), QStringLiteral("V200")), 0);
 }
 

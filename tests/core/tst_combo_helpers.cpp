@@ -59,6 +59,14 @@ private slots:
         QCOMPARE(c.currentIndex(), 1);
         ModPubFun::SetComboTextByIndex(&c, 5);
         QCOMPARE(c.currentIndex(), 0);
+        ModPubFun::SetComboText(&c, QStringLiteral("B"));
+        ModPubFun::SetComboText(&c, QStringLiteral("c"));  // not listed (exact match only): the first item
+        QCOMPARE(c.currentIndex(), 0);
+        QComboBox blankFirst;
+        Fill(blankFirst, {"", "B"});
+        blankFirst.setCurrentIndex(1);
+        ModPubFun::SetComboText(&blankFirst, QStringLiteral("X"));  // the first item is "": nothing selected
+        QCOMPARE(blankFirst.currentIndex(), -1);
     }
 
     void codeNeverRaisesTheUserSignal() {

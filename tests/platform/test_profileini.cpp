@@ -1,8 +1,10 @@
 #include "platform/ProfileIni.h"
 #include "tests/support/FileSizeLimit.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -143,6 +145,44 @@ TEST_F(ProfileIniTest, NamesAndValuesThatWouldNotReadBackAreRefused)
     EXPECT_FALSE(ProfileIni::WritePrivateProfileString("a]", "x", "1", Path()));
     EXPECT_FALSE(ProfileIni::WritePrivateProfileString("", "x", "1", Path()));
     EXPECT_EQ(Content(), before);
+}
+
+// A write whose result equals the file's bytes leaves the file alone (start-up writes the
+// port every run); one that changes a byte replaces it. The file is dated in the past
+// beforehand, so a replacement shows as a new modification time.
+struct RewriteCase {
+    const char* what;
+    QString key;
+    QString value;
+    bool replaced;
+    QByteArray after;
+};
+
+TEST_F(ProfileIniTest, OnlyAChangedFileIsRewritten)
+{
+    const QByteArray before = "[language]\r\ncomPort=1\r\nStopBit = 2\r\n";
+    const RewriteCase cases[] = {
+        {"same value", "comPort", "1", false, before},
+        {"same value, key in other case", "COMPORT", "1", false, before},
+        {"same value, blanks around the old line's =", "StopBit", "2", true,
+         "[language]\r\ncomPort=1\r\nStopBit=2\r\n"},
+        {"other value", "comPort", "3", true, "[language]\r\ncomPort=3\r\nStopBit = 2\r\n"},
+        {"new key", "IsFirstRun", "0", true, "[language]\r\ncomPort=1\r\nStopBit = 2\r\nIsFirstRun=0\r\n"},
+    };
+    const QDateTime past(QDate(2001, 2, 3), QTime(4, 5, 6), Qt::UTC);
+    for (const RewriteCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        Put(before);
+        {
+            QFile file(Path());
+            ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+            ASSERT_TRUE(file.setFileTime(past, QFileDevice::FileModificationTime));
+        }
+        EXPECT_TRUE(ProfileIni::WritePrivateProfileString("Language", c.key, c.value, Path()));
+        EXPECT_EQ(Content(), c.after);
+        EXPECT_EQ(QFileInfo(Path()).lastModified() != past, c.replaced);
+        EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"mysetup.ini"});
+    }
 }
 
 // A file size limit makes the write fail half way, as a full disk would.

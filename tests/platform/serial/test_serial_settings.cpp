@@ -43,11 +43,6 @@ TEST(SerialSettingsParse, RefusesMalformedTextsAndLeavesTheResultAlone) {
     }
 }
 
-TEST(SerialSettingsFormat, WritesTheControlsForm) {
-    EXPECT_EQ(Format({9600, Parity::None, 8, StopBits::Two}), QStringLiteral("9600,N,8,2"));
-    EXPECT_EQ(Format({110, Parity::Odd, 5, StopBits::OneAndHalf}), QStringLiteral("110,O,5,1.5"));
-}
-
 TEST(SerialSettingsHandshaking, MapsTheFourValuesAndRefusesOthers) {
     const std::pair<int, FlowControl> cases[] = {
         {0, FlowControl::None}, {1, FlowControl::Software}, {2, FlowControl::Hardware}, {3, FlowControl::Hardware}};
