@@ -4,6 +4,7 @@
 #include "link/ModComm.h"
 #include "link/ModCommFun.h"
 
+#include "core/NumText.h"
 #include "core/ProgramData.h"
 #include "core/WindowServices.h"
 #include "core/lang/ModMsg.h"
@@ -50,18 +51,6 @@ void TakeOverReadData() {
     Windows().Arrange(0);
 }
 
-// Nearest integer of num / den (den > 0), a half going to the even neighbour.
-long RoundHalfEven(long num, long den) {
-    long q = num / den;
-    long r = num % den;
-    if (r < 0) {
-        r += den;
-        --q;
-    }
-    if (2 * r > den || (2 * r == den && q % 2 != 0)) ++q;
-    return q;
-}
-
 }  // namespace
 
 void EndComm(bool ok) {
@@ -89,7 +78,9 @@ void EndComm(bool ok) {
 
 void ShowCommProgress() {
     if (Link::ImageEnd <= 0) return;
-    const long percent = RoundHalfEven(static_cast<long>(Link::CurAddr) * 100, Link::ImageEnd);
+    // A quotient of two 16-bit numbers is a half in double exactly when it is one in fact,
+    // so halves go to the even neighbour as they would in integer arithmetic.
+    const auto percent = static_cast<long>(NumText::RoundHalfEven(Link::CurAddr * 100.0 / Link::ImageEnd));
     if (percent - Link::LastPercent < 1) return;  // the display only grows
     Link::LastPercent = static_cast<int16>(percent);
     Windows().SetProgressValue(static_cast<int>(percent), Prog::MultiWrite != 0);
