@@ -4,6 +4,7 @@
 #include "link/ModComm.h"
 #include "link/ModCommFun.h"
 
+#include "core/ModFun.h"
 #include "core/NumText.h"
 #include "core/ProgramData.h"
 #include "core/WindowServices.h"
@@ -41,7 +42,7 @@ void CloseProgressWindow() {
 
 // A completed read: the image becomes the working data, as new data without a file.
 void TakeOverReadData() {
-    Windows().UnloadChildForms();
+    ModFun::UnloadChildForms();
     ModCommFun::UnpackImage();
     Prog::DataFileName = QStringLiteral("new.dat");
     Prog::IsNewData = -1;
@@ -65,7 +66,7 @@ void EndComm(bool ok) {
     Link::PollCount = Link::PollConfirm = 0;
     CloseProgressWindow();
     Internal::WaitTimerOff();
-    if (MSComm1().PortOpen()) MSComm1().SetPortOpen(false);
+    CloseCommPort();
     ModFun::ShowQueuedMessages();
     const int16 type = Prog::CommType;
     if (ok && type == 1) TakeOverReadData();
@@ -96,7 +97,7 @@ bool PrepareTransfer(int16 commType) {
 }
 
 void AbandonTransfer() {
-    MSComm1().SetPortOpen(false);
+    CloseCommPort();
     Prog::CommType = 0;
 }
 
