@@ -19,21 +19,31 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <cstdio>
 #include <sys/prctl.h>
 
 namespace {
 
-constexpr int kBlocks = 1632;
+constexpr int kBlocks = static_cast<int>(Link::kImageEnd / 16);
 constexpr double kByteSeconds = 10.0 / 9600.0;
+// A transfer still running after this long counts as failed (a paced one takes about a minute).
+constexpr int kDeadlineMs = 5 * 60 * 1000;
 
-// Boxes (the completion message) are answered at once.
+// Boxes are answered at once: OK alone with OK, every question with the answer that gives
+// up (Cancel, No or Abort), so a silent radio or a broken line ends the transfer as failed
+// instead of restarting it over and over.
 class SilentBoxes final : public MsgBox::Backend {
 public:
     MsgBox::Result Show(const QString& prompt, int style, const QString&) override {
         shown << prompt;
-        return MsgBox::FirstButton(style);
+        switch (MsgBox::ButtonsOf(style)) {
+        case MsgBox::OKOnly: return MsgBox::OK;
+        case MsgBox::YesNo: return MsgBox::No;
+        case MsgBox::AbortRetryIgnore: return MsgBox::Abort;
+        default: return MsgBox::Cancel;  // OKCancel, YesNoCancel, RetryCancel
+        }
     }
     QStringList shown;
 };
@@ -75,12 +85,25 @@ Result RunTransfer(int16 commType, RadioEmulator& radio, ProgressWindow& window,
     QElapsedTimer clock;
     clock.start();
     ModComm::StartComm();  // the progress window's load
+    bool overdue = false;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, &window.loop, [&] {
+        overdue = true;
+        window.loop.quit();
+    });
+    deadline.start(kDeadlineMs);
     window.loop.exec();
+    deadline.stop();
     result.seconds = clock.nsecsElapsed() / 1e9;
+    if (overdue) {
+        std::fprintf(stderr, "transfer %d still running after %d s\n", commType, kDeadlineMs / 1000);
+        ModComm::EndComm(false);  // closes the port and clears the transfer for the next run
+    }
     QObject::disconnect(counting);
     result.wireSeconds = wire.bytes * kByteSeconds;
     const QString done = commType == 1 ? QStringLiteral("Read Data Completed.") : QStringLiteral("Write Data Completed.");
-    result.ok = boxes.shown == QStringList{done} && Prog::CommType == 0;
+    result.ok = !overdue && boxes.shown == QStringList{done} && Prog::CommType == 0;
     if (!result.ok) std::fprintf(stderr, "boxes: %s\n", qPrintable(boxes.shown.join(QStringLiteral(" | "))));
     return result;
 }

@@ -4,6 +4,8 @@
 #include "link/ModComm.h"
 #include "link/ModCommFun.h"
 
+#include "core/ModFun.h"
+#include "core/NumText.h"
 #include "core/ProgramData.h"
 #include "core/WindowServices.h"
 #include "core/lang/ModMsg.h"
@@ -40,7 +42,7 @@ void CloseProgressWindow() {
 
 // A completed read: the image becomes the working data, as new data without a file.
 void TakeOverReadData() {
-    Windows().UnloadChildForms();
+    ModFun::UnloadChildForms();
     ModCommFun::UnpackImage();
     Prog::DataFileName = QStringLiteral("new.dat");
     Prog::IsNewData = -1;
@@ -48,18 +50,6 @@ void TakeOverReadData() {
     Windows().ChangeLanguage();
     Windows().ShowChannelEditor();
     Windows().Arrange(0);
-}
-
-// Nearest integer of num / den (den > 0), a half going to the even neighbour.
-long RoundHalfEven(long num, long den) {
-    long q = num / den;
-    long r = num % den;
-    if (r < 0) {
-        r += den;
-        --q;
-    }
-    if (2 * r > den || (2 * r == den && q % 2 != 0)) ++q;
-    return q;
 }
 
 }  // namespace
@@ -76,7 +66,7 @@ void EndComm(bool ok) {
     Link::PollCount = Link::PollConfirm = 0;
     CloseProgressWindow();
     Internal::WaitTimerOff();
-    if (MSComm1().PortOpen()) MSComm1().SetPortOpen(false);
+    CloseCommPort();
     ModFun::ShowQueuedMessages();
     const int16 type = Prog::CommType;
     if (ok && type == 1) TakeOverReadData();
@@ -89,7 +79,9 @@ void EndComm(bool ok) {
 
 void ShowCommProgress() {
     if (Link::ImageEnd <= 0) return;
-    const long percent = RoundHalfEven(static_cast<long>(Link::CurAddr) * 100, Link::ImageEnd);
+    // A quotient of two 16-bit numbers is a half in double exactly when it is one in fact,
+    // so halves go to the even neighbour as they would in integer arithmetic.
+    const auto percent = static_cast<long>(NumText::RoundHalfEven(Link::CurAddr * 100.0 / Link::ImageEnd));
     if (percent - Link::LastPercent < 1) return;  // the display only grows
     Link::LastPercent = static_cast<int16>(percent);
     Windows().SetProgressValue(static_cast<int>(percent), Prog::MultiWrite != 0);
@@ -105,7 +97,7 @@ bool PrepareTransfer(int16 commType) {
 }
 
 void AbandonTransfer() {
-    MSComm1().SetPortOpen(false);
+    CloseCommPort();
     Prog::CommType = 0;
 }
 

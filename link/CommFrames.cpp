@@ -106,7 +106,7 @@ void OnPortLost() {
     Internal::SetPortLost(true);
     // Before the first frame and while a question is up the transfer ends at the next
     // time-out or answer, where the closed port is noticed.
-    if (Prog::CommType == 0 || Internal::IsAsking() || (Prog::ReadState == 0 && Prog::WriteState == 0)) return;
+    if (!ReplyAwaited()) return;
     Internal::EndForClosedPort();
 }
 

@@ -32,7 +32,6 @@ bool IsAsking();
 
 // Set when MSComm1 reported its port gone; cleared by opening the port again.
 void SetPortLost(bool lost);
-bool PortLost();
 
 // To be called when an answer comes back: true when the transfer is over (ended
 // meanwhile, or ended now because its port is closed); the caller then stops.

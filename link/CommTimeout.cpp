@@ -69,7 +69,6 @@ MsgBox::Result Ask(const QString& prompt, int style) {
 bool IsAsking() { return g_asking > 0; }
 
 void SetPortLost(bool lost) { g_portLost = lost; }
-bool PortLost() { return g_portLost; }
 
 void EndForClosedPort() {
     if (g_portLost) ModMsg::QueueMessage(ModMsg::PortError.Text());

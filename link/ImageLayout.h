@@ -52,8 +52,6 @@ constexpr Addr kFlagsByte = 0x6367;     // ChMem, ResetOpt, OptSpare2
 constexpr Addr kHfCurMem = 0x6368;
 constexpr Addr kHamCurMem = 0x6369;
 constexpr Addr kDualWatch = 0x6380;     // HfDwBand .. HamDwMode, six bytes
-constexpr Addr kRadioSettingsFirst = 0x6501;
-constexpr Addr kRadioSettingsLast = 0x6528;
 constexpr Addr kStartChar = 0x6580;     // five 16-bit display codes, low byte first
 
 // Roger-beep tone sets: two 30-byte sets in each 64-byte block.

@@ -24,10 +24,4 @@ std::string PadFreDigits(std::string_view text, int n) {
     return out;
 }
 
-QString PadFreDigits(const QString& text, int n) {
-    const QByteArray bytes = text.toLatin1();
-    const std::string out = PadFreDigits(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), n);
-    return QString::fromLatin1(out.data(), static_cast<qsizetype>(out.size()));
-}
-
 }  // namespace ModComm

@@ -1,8 +1,6 @@
 #pragma once
 // The image-side part of ModComm: the fill that precedes every transfer and the
 // normalised form of a channel frequency text.
-#include <QString>
-
 #include <string>
 #include <string_view>
 
@@ -17,6 +15,5 @@ void InitImage();
 // is cut at its first zero character, stripped of trailing blanks and filled up with "0" to
 // n characters ("280150  " gives "28015000").
 std::string PadFreDigits(std::string_view text, int n);
-QString PadFreDigits(const QString& text, int n);
 
 }  // namespace ModComm

@@ -50,10 +50,6 @@ int UsedSlots(int mode, int group) { return ::UsedSlots(Prog::RadioData, mode, g
 
 int LastGroup(int mode) { return mode == 0 ? kHfVfoGroup : kHamVfoGroup; }
 
-int LastChannelNumber(ImageLayout::GroupKind kind) {
-    return kind == ImageLayout::GroupKind::Vfo ? 1 : ImageLayout::SlotLimit(kind);
-}
-
 bool HasChannelNumber(int mode, int group, int count, int n) {
     for (int slot = 1; slot <= count; ++slot)
         if (Prog::ChInfo(mode, slot, group).ChNo == n) return true;
@@ -171,8 +167,7 @@ void UnpackChannels() {
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int group = 1; group <= kGroupCount; ++group) {
             Prog::RadioData.ChCountAt(mode, group) = 0;
-            const auto kind = ImageLayout::KindOf(mode, group);
-            for (int n = 1; n <= LastChannelNumber(kind); ++n) AppendChannel(mode, n, group, false);
+            for (int n = 1; n <= GroupCapacity(mode, group); ++n) AppendChannel(mode, n, group, false);
         }
 }
 

@@ -52,9 +52,9 @@ const ByteSetting kByteSettings[] = {
     Opt<&O::ToneHiLo>(0x6520),   Opt<&O::Agc>(0x6521),         Opt<&O::RfgDisplay>(0x6522),
     Opt<&O::PowerDisplay>(0x6523), Data<&D::SqlDisplay>(0x6524), Data<&D::VolDisplay>(0x6525),
     Data<&D::VoxSpk>(0x6526),    Data<&D::FinRange>(0x6527),   Data<&D::VolPath>(0x6528),
-    Data<&D::HfDwBand>(0x6380),  Data<&D::HfDwChan>(0x6381),   Data<&D::HfDwMode>(0x6382),
-    Data<&D::HamDwBand>(0x6383), Data<&D::HamDwChan>(0x6384),  Data<&D::HamDwMode>(0x6385),
-    Opt<&O::WxDisplay>(0x6354),  Data<&D::WxSql>(0x6355),      Data<&D::HfCurMem>(kHfCurMem),
+    Data<&D::HfDwBand>(kDualWatch),      Data<&D::HfDwChan>(kDualWatch + 1),  Data<&D::HfDwMode>(kDualWatch + 2),
+    Data<&D::HamDwBand>(kDualWatch + 3), Data<&D::HamDwChan>(kDualWatch + 4), Data<&D::HamDwMode>(kDualWatch + 5),
+    Opt<&O::WxDisplay>(kWxDisplay),      Data<&D::WxSql>(kWxSql),             Data<&D::HfCurMem>(kHfCurMem),
     Data<&D::HamCurMem>(kHamCurMem),
 };
 

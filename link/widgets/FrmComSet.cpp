@@ -16,17 +16,15 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
 using DesignLayout::Px;
 using DesignLayout::TwRect;
 
-// The port number of an entry "COM<n>"; 0 when the entry has none.
-int16 EntryPort(const QString& entry) {
-    const auto n = NumText::ToInt16(entry.mid(3));
-    return n ? *n : int16{0};
-}
+// The port number of an entry "COM<n>"; nothing when the entry has none.
+std::optional<int16> EntryPort(const QString& entry) { return NumText::ToInt16(entry.mid(3)); }
 
 QStringList Items(const QComboBox* combo) {
     QStringList items;
@@ -74,13 +72,7 @@ void FrmComSet::ShowModal(QWidget* parent) {
 
 void FrmComSet::Form_Load() {
     ChangShowByLanguage();
-    const int16 first = ModSetComm2::FillComPortList(Combo1);
-    if (first < 1) {
-        selectedPort_ = 0;
-        Combo1->setCurrentIndex(-1);
-    } else {
-        SelectPortOrFirst(Prog::ComPort);
-    }
+    RefillPortList(ModSetComm2::ListPorts(), Prog::ComPort);
     ReShowComPortTimer->start();
 }
 
@@ -100,27 +92,34 @@ void FrmComSet::SelectPortOrFirst(int16 port) {
     Combo1_Click();
 }
 
-void FrmComSet::ReShowComPortTimer_Timer() {
-    const QStringList names = ModSetComm2::ComPortNames();
-    // An unchanged list is left alone: refilling it would reset an open drop-down under the
-    // user's pointer every second, and the selection would come out the same.
-    if (names == Items(Combo1) && (names.isEmpty() || Combo1->currentIndex() >= 0)) return;
-    if (ModSetComm2::FillComPortList(Combo1) < 1) {
+// Refills the list with ports and shows the entry of port (the first entry when the list
+// does not hold it); an empty list shows nothing and selects port 0.
+void FrmComSet::RefillPortList(const QList<int>& ports, int16 port) {
+    if (ModSetComm2::FillComPortList(Combo1, ports) < 1) {
         selectedPort_ = 0;
         Combo1->setCurrentIndex(-1);
         return;
     }
-    SelectPortOrFirst(selectedPort_);
+    SelectPortOrFirst(port);
+}
+
+void FrmComSet::ReShowComPortTimer_Timer() {
+    const QList<int> ports = ModSetComm2::ListPorts();
+    const QStringList names = ModSetComm2::ComPortNames(ports);
+    // An unchanged list is left alone: refilling it would reset an open drop-down under the
+    // user's pointer every second, and the selection would come out the same.
+    if (names == Items(Combo1) && (names.isEmpty() || Combo1->currentIndex() >= 0)) return;
+    RefillPortList(ports, selectedPort_);
 }
 
 void FrmComSet::Combo1_Click() {
-    selectedPort_ = Combo1->currentIndex() < 0 ? int16{0} : EntryPort(Combo1->currentText());
+    selectedPort_ = Combo1->currentIndex() < 0 ? int16{0} : EntryPort(Combo1->currentText()).value_or(0);
 }
 
 void FrmComSet::CommandOK_Click() {
     if (Combo1->currentIndex() < 0) {
         Prog::ComPort = 0;
-    } else if (const auto port = NumText::ToInt16(Combo1->currentText().mid(3))) {
+    } else if (const auto port = EntryPort(Combo1->currentText())) {
         Prog::ComPort = *port;
         ProfileIni::WritePrivateProfileString(QStringLiteral("language"), QStringLiteral("comPort"),
                                               QString::number(Prog::ComPort), ModVersion::SetupIniPath());

@@ -5,6 +5,7 @@
 #include "core/Records.h"
 
 #include <QDialog>
+#include <QList>
 
 class QComboBox;
 class QLabel;
@@ -37,6 +38,7 @@ private:
     void CommandOK_Click();
     void CommandCancel_Click();
     void SelectPortOrFirst(int16 port);
+    void RefillPortList(const QList<int>& ports, int16 port);
 
     QLabel* Label1;
     QComboBox* Combo1;

@@ -25,17 +25,16 @@ QList<int> ListPorts() {
     return valid;
 }
 
-QStringList ComPortNames() {
+QStringList ComPortNames(const QList<int>& ports) {
     QStringList names;
-    for (int com : ListPorts()) names.append(QStringLiteral("COM%1").arg(com));
+    for (int com : ports) names.append(QStringLiteral("COM%1").arg(com));
     return names;
 }
 
-int16 FillComPortList(QComboBox* combo) {
+int16 FillComPortList(QComboBox* combo, const QList<int>& ports) {
     if (!combo) return 0;
-    const QList<int> ports = ListPorts();
     combo->clear();
-    for (int com : ports) combo->addItem(QStringLiteral("COM%1").arg(com));
+    combo->addItems(ComPortNames(ports));
     return ports.isEmpty() ? int16{0} : static_cast<int16>(ports.first());
 }
 

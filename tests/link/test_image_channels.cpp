@@ -51,11 +51,7 @@ TEST(PadFreDigits, NormalisesFrequencyTexts) {
         {"28 1    ", "28 10000"},
         {"FF      ", "FF000000"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ModComm::PadFreDigits(std::string_view(c.in), 8), c.out) << '"' << c.in << '"';
-        EXPECT_EQ(ModComm::PadFreDigits(QString::fromLatin1(c.in.data(), static_cast<qsizetype>(c.in.size())), 8),
-                  QString::fromLatin1(c.out));
-    }
+    for (const Case& c : cases) EXPECT_EQ(ModComm::PadFreDigits(std::string_view(c.in), 8), c.out) << '"' << c.in << '"';
 }
 
 struct SlotCase {
