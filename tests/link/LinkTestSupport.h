@@ -25,6 +25,9 @@
 namespace LinkTest {
 
 constexpr int kCom = 5;
+// A reply time-out shorter than the radio's 300 ms, for tests that wait through many of them.
+// Long enough that a loaded machine does not turn a late reply into a lost one.
+constexpr int kShortWaitMs = 120;
 
 using TestData::WorkingData;
 using TestLoop::EnsureApp;

@@ -21,7 +21,7 @@ class SearchTest : public LinkFixture {
 protected:
     void SetUp() override {
         LinkFixture::SetUp();
-        ModComm::SetWaitTimerInterval(20);
+        ModComm::SetWaitTimerInterval(kShortWaitMs);
         ModTestComm::Search = {};
         ComPorts::RegisterInProcessLine(kSilent, &silentLine);
         ComPorts::RegisterInProcessLine(kOther, &otherLine);

@@ -27,7 +27,7 @@ class TimeoutTest : public LinkFixture {
 protected:
     void SetUp() override {
         LinkFixture::SetUp();
-        ModComm::SetWaitTimerInterval(40);
+        ModComm::SetWaitTimerInterval(kShortWaitMs);
     }
     int LoggedSends(const QString& hex) const {
         return static_cast<int>(LogLines().filter(QStringLiteral("发送数据: ") + hex + QLatin1Char('"')).size());
