@@ -542,7 +542,8 @@ private:
             if (ModComm::MSComm1().PortOpen()) out << QStringLiteral("port open");
             return out;
         };
-        QTest::qWaitFor([&] { return looked && collect().size() >= expected; }, 5000);
+        // The caller compares what was collected; a short list shows what did not happen.
+        (void)QTest::qWaitFor([&] { return looked && collect().size() >= expected; }, 5000);
         QTest::qWait(50);
         return collect();
     }
