@@ -21,6 +21,7 @@
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -105,23 +106,48 @@ void frmMain::MDIForm_Load() {
         LoadNewDoc();
 }
 
+// The stored placement is the window's outer frame. The frame around the client area is
+// known only once the window is shown (and a window manager has framed it), so the size is
+// applied again when the frame first appears.
 void frmMain::RestorePlacement() {
-    const double left = ReadPlacement(kPlacement[0]);
-    move(DesignLayout::ToPixels(left), y());
-    const double top = ReadPlacement(kPlacement[1]);
-    move(x(), DesignLayout::ToPixels(top));
-    const double width = ReadPlacement(kPlacement[2]);
-    resize(DesignLayout::ToPixels(width), height());
-    const double height = ReadPlacement(kPlacement[3]);
-    resize(this->width(), DesignLayout::ToPixels(height));
+    const int left = DesignLayout::ToPixels(ReadPlacement(kPlacement[0]));
+    const int top = DesignLayout::ToPixels(ReadPlacement(kPlacement[1]));
+    const int width = DesignLayout::ToPixels(ReadPlacement(kPlacement[2]));
+    const int height = DesignLayout::ToPixels(ReadPlacement(kPlacement[3]));
+    placement_ = {QRect(left, top, width, height), QMargins()};
+    ApplyPlacement();
+}
+
+QMargins frmMain::FrameMargins() const {
+    const QRect outer = frameGeometry(), inner = geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+void frmMain::ApplyPlacement() {
+    if (!placement_) return;
+    const QMargins m = FrameMargins();
+    const QRect& outer = placement_->outer;
+    move(outer.topLeft());
+    resize(std::max(1, outer.width() - m.left() - m.right()), std::max(1, outer.height() - m.top() - m.bottom()));
+    placement_->applied = m;
+    if (!m.isNull()) placement_.reset();  // framed: from now on the window is the user's
+}
+
+// Once the window has its frame (the margins differ from those the size was worked out
+// with), the stored outer size is applied once more.
+void frmMain::FollowFrameMargins() {
+    if (placement_ && isVisible() && !isMinimized() && !isMaximized() && FrameMargins() != placement_->applied)
+        ApplyPlacement();
 }
 
 void frmMain::StorePlacement() const {
     if (isMinimized()) return;
-    WritePlacement("MainLeft", x());
-    WritePlacement("MainTop", y());
-    WritePlacement("MainWidth", width());
-    WritePlacement("MainHeight", height());
+    const QRect outer = frameGeometry();
+    WritePlacement("MainLeft", outer.x());
+    WritePlacement("MainTop", outer.y());
+    WritePlacement("MainWidth", outer.width());
+    WritePlacement("MainHeight", outer.height());
 }
 
 void frmMain::ChangShowByLanguage() {
@@ -140,7 +166,10 @@ void frmMain::Change_Language() {
 
 bool frmMain::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) MDIForm_Activate();
-    return QMainWindow::event(event);
+    const bool handled = QMainWindow::event(event);
+    const auto type = event->type();
+    if (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize) FollowFrameMargins();
+    return handled;
 }
 
 void frmMain::MDIForm_Activate() {

@@ -7,7 +7,11 @@
 #include <QHash>
 #include <QMainWindow>
 
+#include <QMargins>
+#include <QRect>
+
 #include <array>
+#include <optional>
 
 class ChildForm;
 class NavigatorPane;
@@ -78,6 +82,9 @@ private:
     void ChangShowByLanguage();
     void InitTreeView();
     void RestorePlacement();
+    void ApplyPlacement();
+    void FollowFrameMargins();
+    QMargins FrameMargins() const;
     void StorePlacement() const;
 
     // Building the window (frmMainMenus.cpp)
@@ -148,4 +155,11 @@ private:
     QTimer* TimerWrite = nullptr;  // 20 ms after the write command: the write itself
     QTimer* clock_ = nullptr;
     QString dlgCommonDialogFilter_;
+    // The stored outer placement while the window waits for its frame, and the frame
+    // margins its size was last worked out with.
+    struct PendingPlacement {
+        QRect outer;
+        QMargins applied;
+    };
+    std::optional<PendingPlacement> placement_;
 };

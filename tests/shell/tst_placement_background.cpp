@@ -53,27 +53,51 @@ private slots:
     }
     void init() { ClearStore(); }
 
+    // The placement is the window's outer frame (the offscreen platform frames windows with
+    // 2 pixels on every side).
     void firstRunOpensAtTheDefaultPlacement() {
         ShellTestEnv env;
         frmMain* w = env.Start();
-        QCOMPARE(w->pos(), QPoint(7, 7));         // 100 twips
-        QCOMPARE(w->size(), QSize(967, 700));     // 14500 x 10500 twips
+        QCOMPARE(w->frameGeometry(), QRect(7, 7, 967, 700));  // 100, 100, 14500 x 10500 twips
+        QCOMPARE(w->size(), QSize(963, 696));
     }
 
     void placementRoundTrip() {
+        const QStringList stored{"600", "900", "12000", "7500"};  // 40, 60, 800 x 500 pixels
+        for (const char* key : {"MainLeft", "MainTop", "MainWidth", "MainHeight"})
+            Store(key, stored[StoredPlacement().indexOf(QStringLiteral("-"))]);
         {
             ShellTestEnv env;
             frmMain* w = env.Start();
-            w->move(40, 60);
-            w->resize(800, 500);
-            QTRY_COMPARE(w->size(), QSize(800, 500));
+            QCOMPARE(w->frameGeometry(), QRect(40, 60, 800, 500));
             QVERIFY(w->close());
-            QCOMPARE(StoredPlacement(), (QStringList{"600", "900", "12000", "7500"}));
+            QCOMPARE(StoredPlacement(), stored);
         }
         ShellTestEnv env;
         frmMain* w = env.Start();
-        QCOMPARE(w->pos(), QPoint(40, 60));
-        QCOMPARE(w->size(), QSize(800, 500));
+        w->move(20, 30);
+        w->resize(600, 400);
+        QTRY_COMPARE(w->frameGeometry(), QRect(20, 30, 604, 404));
+        QVERIFY(w->close());
+        QCOMPARE(StoredPlacement(), (QStringList{"300", "450", "9060", "6060"}));
+    }
+
+    // A maximised window stores the screen it filled and comes back filling it, not a frame
+    // taller than the screen.
+    void maximisedWindowComesBackOnTheScreen() {
+        QRect screen;
+        {
+            ShellTestEnv env;
+            frmMain* w = env.Start();
+            w->showMaximized();
+            screen = w->screen()->availableGeometry();
+            QTRY_COMPARE(w->frameGeometry(), screen);
+            QVERIFY(w->close());
+        }
+        QCOMPARE(StoredPlacement(), (QStringList{"0", "0", "12000", "12000"}));  // the 800 x 800 screen
+        ShellTestEnv env;
+        frmMain* w = env.Start();
+        QCOMPARE(w->frameGeometry(), screen);
     }
 
     void minimisedWindowStoresNothing() {
@@ -109,8 +133,7 @@ private slots:
         Store("MainHeight", QStringLiteral("1e12"));
         ShellTestEnv env;
         frmMain* w = env.Start();
-        QCOMPARE(w->pos(), QPoint(7, 20));
-        QCOMPARE(w->size(), QSize(967, 700));
+        QCOMPARE(w->frameGeometry(), QRect(7, 20, 967, 700));
     }
 
     // Background -------------------------------------------------------------------------------
