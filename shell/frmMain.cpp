@@ -18,6 +18,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <QToolBar>
 
@@ -141,9 +142,12 @@ void frmMain::FollowFrameMargins() {
         ApplyPlacement();
 }
 
+// A maximised window's frame is the screen's available area. (Under X11 Qt keeps the frame
+// margins of the normal window while it is maximised, so frameGeometry would overhang the
+// screen by the borders the window manager took away.)
 void frmMain::StorePlacement() const {
     if (isMinimized()) return;
-    const QRect outer = frameGeometry();
+    const QRect outer = isMaximized() && screen() ? screen()->availableGeometry() : frameGeometry();
     WritePlacement("MainLeft", outer.x());
     WritePlacement("MainTop", outer.y());
     WritePlacement("MainWidth", outer.width());
