@@ -90,6 +90,10 @@ void InitVersionManage() {
 }
 
 int IsVersionMatch(const QString& soft, const QString& other) {
+    // This program always reads its own files and radios of its own version, also when the
+    // table is missing or damaged.
+    const QString own = QStringLiteral("V200");
+    if (soft == own && other == own) return -1;
     for (int i = 0; i < g_tables.FirmVersionCount(); ++i)
         if (g_tables.FirmPairs[2 * i] == soft && g_tables.FirmPairs[2 * i + 1] == other) return -1;
     return 0;

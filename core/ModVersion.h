@@ -38,6 +38,7 @@ const VersionTables& Tables();
 // count reads as no pairs.
 void InitVersionManage();
 
+// -1 when the table pairs soft with other; "V200" (this program) always pairs with itself.
 int IsVersionMatch(const QString& soft, const QString& other);
 QString GetSoftVersionByFirm(const QString& v);
 

@@ -2,9 +2,11 @@
 // Packing the working data (Prog::RadioData, Prog::ChInfo) into the radio's memory image
 // (Link::RadioImage) before a write, and unpacking the image into the working data after a
 // read. Every byte of an image that came from the radio is treated as untrusted: unpacking
-// never indexes outside a record, keeps each group's slots dense with unique channel numbers
-// within the group's capacity, and leaves no value that a reader would use as a list index
-// outside that list (see the notes at each function).
+// never indexes outside a record and keeps each group's slots dense with unique channel
+// numbers within the group's capacity. Codes that the program's lists do not offer (RepDir 3,
+// emergency and public mode codes past CW) are kept as read, so that a write after a read
+// sends the radio's bytes back; their readers range-check them (see the notes at each
+// function).
 //
 // The model-text helpers GetSoftModelFromRadioInfo / PutSoftModelToRadioInfo of the same
 // module live in core/ModelInfo.h, since the data files use them.
@@ -35,16 +37,16 @@ void PackChannel(ChannelRecord& record, int chNo, int group, int mode);
 // frequency bytes are BCD, it is appended to the group's used slots (ChCount + 1) and true is
 // returned. A number outside the group, a full group or a number already in use is refused.
 // Tone numbers outside their list and tone kind 3 read as no tone, the tone kinds follow the
-// tone read back (while ToneFlag is 1), RepDir 3 reads as 1, a VFO is in the scan list, and an
-// InitFreq whose bytes are not BCD reads as eight "F".
+// tone read back (while ToneFlag is 1), RepDir keeps its two bits (0..3), a VFO is in the scan
+// list, and an InitFreq whose bytes are not BCD reads as eight "F".
 bool UnpackChannel(int mode, int n, int group);
 
 // Options, single-byte settings, dual watch, start characters. Also reads or writes the
 // DataFileRec fields of Prog::RadioData that the image carries. Packing sets GroupValid of
 // HAM groups 10..12 to 0. Unpacking sets CurMode (above 1 reads as 0), BandRangeText and the
-// band limits; a channel reference byte 0xFF reads as 0 ("none"); an emergency or public mode
-// code above 5 (CW) reads as 0 (FM). Dual-watch modes, work groups and roger-beep set numbers
-// are kept as read: their readers map values outside their lists.
+// band limits; a channel reference byte 0xFF reads as 0 ("none"). Emergency, public and
+// dual-watch mode codes, work groups and roger-beep set numbers are kept as read (0..255):
+// their readers map values outside their lists.
 void PackOptFeat(OptFeatRec& optFeatures);
 void UnpackOptFeat(OptFeatRec& optFeatures);
 

@@ -82,8 +82,7 @@ void UnpackOptionBytes(const byte8* slot, ChannelRecord& r) {
     r.RBSet = Bits(slot[10], 4, 0);
     r.RBEnable = Bits(slot[10], 1, 4);
     r.RepEnable = Bits(slot[11], 1, 0);
-    r.RepDir = Bits(slot[11], 2, 1);
-    if (r.RepDir == 3) r.RepDir = 1;  // the REP list has no fourth entry
+    r.RepDir = Bits(slot[11], 2, 1);  // 3 has no entry in the REP list; kept so a write sends it back
     r.ToneFlag = Bits(slot[11], 1, 3);
     r.Public = Bits(slot[11], 1, 7);
     r.RxTone = FromImageTone(Bits(slot[11], 2, 4), slot[5]);

@@ -66,7 +66,6 @@ constexpr Addr kRogerBeep = 0x6508;
 constexpr Addr kTot = 0x650C;
 constexpr Addr kAlwaysZero = 0x6510;
 constexpr Addr kTxOffset = 0x6513;
-constexpr int kLastModeCode = 5;  // 0 FM .. 4 PA, 5 CW
 
 int EmgGroups(int mode) { return mode == 0 ? kHfEmgGroups : kHamEmgGroups; }
 Addr EmgChAt(int mode, int g) { return kEmgChBase + static_cast<Addr>(mode * 32 + (g - 1) * 2); }
@@ -76,8 +75,6 @@ Addr MemCh1At(int mode, int g) { return kMemCh1Base + static_cast<Addr>(mode * 1
 // A channel reference is stored as number - 1, so "none" (0) goes out as 0xFF; reading
 // 0xFF back as 0 keeps "none" instead of turning it into channel 256.
 int16 ReadChannelRef(byte8 b) { return b == 0xFF ? 0 : static_cast<int16>(b + 1); }
-// A mode code that no mode list holds reads as FM.
-int16 ReadModeCode(byte8 b) { return b > kLastModeCode ? 0 : b; }
 
 void Put16(Link::Image& image, Addr at, unsigned value) {
     image[at] = static_cast<byte8>(value & 0xFF);
@@ -113,8 +110,10 @@ void UnpackGroupBytes(OptFeatRec& o, const Link::Image& image) {
             const auto gi = static_cast<std::size_t>(g);
             o.EmgCh1[m][gi] = ReadChannelRef(image[EmgChAt(mode, g)]);
             o.EmgCh2[m][gi] = ReadChannelRef(image[EmgChAt(mode, g) + 1]);
-            o.EmgMode1[m][gi] = ReadModeCode(image[EmgModeAt(mode, g)]);
-            o.EmgMode2[m][gi] = ReadModeCode(image[EmgModeAt(mode, g) + 1]);
+            // Mode codes are kept as the radio holds them, also those no list offers, so
+            // that a write sends them back; the editors show such a code as no entry.
+            o.EmgMode1[m][gi] = image[EmgModeAt(mode, g)];
+            o.EmgMode2[m][gi] = image[EmgModeAt(mode, g) + 1];
         }
         for (int g = 1; g <= kMemCh1Groups; ++g) o.MemCh1[m][static_cast<std::size_t>(g)] = ReadChannelRef(image[MemCh1At(mode, g)]);
     }
@@ -156,7 +155,7 @@ void PackRadioSettings(const OptFeatRec& o, const DataFileRec& d, Link::Image& i
 void UnpackRadioSettings(OptFeatRec& o, DataFileRec& d, const Link::Image& image) {
     for (const ByteSetting& s : kByteSettings) s.set(o, d, image[s.addr]);
     o.CwFreq = static_cast<int16>(Get16(image, kCwFreq));  // above 32767 keeps its bits
-    o.Mode = ReadModeCode(image[kPublicMode]);
+    o.Mode = image[kPublicMode];  // kept as read, like the emergency modes
     const byte8 en = image[kModeEnables];
     o.FmEnable = Bits(en, 1, 0);
     o.AmEnable = Bits(en, 1, 1);

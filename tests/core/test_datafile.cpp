@@ -196,17 +196,26 @@ TEST_F(DataFile, HandOverWaitsForTheExitStepsAndCancelKeepsThisProgram) {
     EXPECT_FALSE(windows.calls.contains(QStringLiteral("CloseCommPort")));
 }
 
-TEST(DataFileVersions, WithoutPairsEveryFileIsAskedAboutAndYesFindsNoVersion) {
+// Without pairs the program still opens its own files; any other version is asked about
+// and Yes finds no version to start.
+TEST(DataFileVersions, WithoutPairsOnlyTheOwnVersionOpens) {
     CoreTestEnv env("[Version]\r\n");
     ScriptedMessageBoxes boxes;
     FakeWindowServices windows;
     ModMain::Main(nullptr);
     Prog::DataFileName = env.Path(QStringLiteral("a.dat"));
     ASSERT_TRUE(ModFreFile::SaveDataFile());
+    EXPECT_TRUE(ModFreFile::OpenDataFile());
+    EXPECT_TRUE(boxes.shown().empty());
+
+    env.WriteFile(QStringLiteral("v301.dat"), "V301" + env.ReadFile(QStringLiteral("a.dat")).mid(4));
+    env.WriteFile(QStringLiteral("v301.fre"), env.ReadFile(QStringLiteral("a.fre")));
+    Prog::DataFileName = env.Path(QStringLiteral("v301.dat"));
     RecordingProcess process;
     boxes.Answer({MsgBox::Yes, MsgBox::OK});
     EXPECT_FALSE(ModFreFile::OpenDataFile());
     ASSERT_EQ(boxes.shown().size(), 2u);
+    EXPECT_TRUE(boxes.shown()[0].prompt.contains(QStringLiteral("DataFile version is V3.01")));
     EXPECT_EQ(boxes.shown()[1].prompt, QStringLiteral("Fail to start the software. This version does not exist."));
     EXPECT_TRUE(process.started().isEmpty());
 }

@@ -35,10 +35,33 @@ TEST(VersionTable, PairsFromTheFile) {
     EXPECT_EQ(Prog::RadioData.DataVersion.Str(), "V200");
 }
 
-TEST(VersionTable, MissingTableOrBadCountsMeanNoPairs) {
-    CoreTestEnv env("[Version]\r\nFirmVersionCount=x\r\n[Firm]\r\nFirm0=V200V200\r\n");
-    EXPECT_EQ(ModVerionMana::Tables().FirmVersionCount(), 0);
-    EXPECT_EQ(ModVerionMana::IsVersionMatch(QStringLiteral("V200"), QStringLiteral("V200")), 0);
+// Without a usable table no pair is listed, yet the program's own version still pairs with
+// itself: its own files and a radio of its own version must not be refused.
+TEST(VersionTable, OwnVersionPairsWithItselfWhateverTheTableHolds) {
+    struct Case { const char* name; QByteArray ini; bool writeIni; };
+    const Case cases[] = {
+        {"no Version.ini", QByteArray(), false},
+        {"no FirmVersionCount", "[Firm]\r\nFirm0=V200V200\r\n", true},
+        {"non-numeric count", "[Version]\r\nFirmVersionCount=x\r\n[Firm]\r\nFirm0=V200V200\r\n", true},
+        {"count 0", "[Version]\r\nFirmVersionCount=0\r\n[Firm]\r\nFirm0=V200V200\r\n", true},
+        {"no V200V200 pair", "[Version]\r\nFirmVersionCount=1\r\n[Firm]\r\nFirm0=V300V301\r\n", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CoreTestEnv env(c.ini);
+        if (!c.writeIni) {
+            QFile::remove(env.Path(QStringLiteral("root/Version.ini")));
+            ModVerionMana::InitVersionManage();
+        }
+        const bool listsV301 = QByteArray(c.ini).contains("V300V301");
+        EXPECT_EQ(ModVerionMana::Tables().FirmVersionCount(), listsV301 ? 1 : 0);
+        EXPECT_EQ(ModVerionMana::IsVersionMatch(QStringLiteral("V200"), QStringLiteral("V200")), -1);
+        EXPECT_EQ(ModVerionMana::IsVersionMatch(QStringLiteral("V200"), QStringLiteral("V301")), 0);
+        EXPECT_EQ(ModVerionMana::IsVersionMatch(QStringLiteral("V300"), QStringLiteral("V301")), listsV301 ? -1 : 0);
+        // only the exact own pair is implied
+        EXPECT_EQ(ModVerionMana::IsVersionMatch(QStringLiteral("V300"), QStringLiteral("V300")), 0);
+        EXPECT_EQ(ModVerionMana::IsVersionMatch(QStringLiteral("V200"), QStringLiteral("V200 ")), 0);
+    }
 }
 
 TEST(VersionTable, QuestionTextInBothLanguages) {

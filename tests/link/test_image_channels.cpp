@@ -222,7 +222,7 @@ TEST_F(ImageChannels, UnpackDecodesSlotBytes) {
         {"DCS number 0 is no tone", 0, 0, 0, 0, 0x40, 0x28, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0},
         {"CTCSS number past 38", 39, 0, 200, 0, 0x20, 0x18, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0},
         {"DCS number past 104", 105, 0, 255, 0, 0x40, 0x28, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0},
-        {"RepDir 3 reads as +", 0, 0, 0, 0, 0x0F, 0x07, 0, 0, 0, 0, 1, 1, 0, 0, 15, 0},
+        {"RepDir 3 is kept", 0, 0, 0, 0, 0x0F, 0x07, 0, 0, 0, 0, 1, 3, 0, 0, 15, 0},
     };
     for (const Case& c : cases) {
         ResetAll();

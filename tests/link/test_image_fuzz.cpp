@@ -1,7 +1,8 @@
 // Unpacking untrusted images: random bytes, all 0x00, all 0xFF, random bitmaps over random
 // slots and bit-flipped valid images. Nothing may crash, nothing outside the carried fields
-// may change, and every value a reader uses as a count, a number or a list position stays
-// in range.
+// may change, and every value a reader uses as a count or a number stays in range. Codes
+// kept as the radio holds them (RepDir, the emergency and public modes) stay within their
+// bits; their readers show a code outside their lists as no entry or a fallback.
 #include "RandomData.h"
 #include "core/ModFun.h"
 #include "link/ModCommFun.h"
@@ -33,7 +34,7 @@ void CheckChannels(const ChannelTable& before, const std::string& what) {
                 ASSERT_EQ(c.InUse, 1);
                 ASSERT_TRUE(c.RxTone >= 0 && c.RxTone <= 142 && c.TxTone >= 0 && c.TxTone <= 142) << what;
                 ASSERT_TRUE(c.RxToneType >= 0 && c.RxToneType <= 2 && c.TxToneType >= 0 && c.TxToneType <= 2) << what;
-                ASSERT_TRUE(c.RepDir >= 0 && c.RepDir <= 2) << what;
+                ASSERT_TRUE(c.RepDir >= 0 && c.RepDir <= 3) << what;
                 ASSERT_TRUE(c.RBSet >= 0 && c.RBSet <= 15) << what;  // readers take only valid sets 1..8
                 ASSERT_TRUE(c.Mode >= 0 && c.Mode <= 255) << what;   // readers name codes past PA "FM"
                 for (int16 flag : {c.ScanAdd, c.HiCut, c.NbAnl, c.Echo, c.Plus10K, c.Busy, c.RBEnable, c.RepEnable,
@@ -57,11 +58,11 @@ void CheckOptions(const DataFileRec& before, const std::string& what) {
     ASSERT_TRUE(d.CurMode == 0 || d.CurMode == 1) << what;
     ASSERT_TRUE(Prog::BandRangeText == QStringLiteral("24.7150 - 30.1050 MHz") ||
                 Prog::BandRangeText == QStringLiteral("28.0000 - 29.7000 MHz"));
-    ASSERT_TRUE(o.Mode >= 0 && o.Mode <= 5) << what;
+    ASSERT_TRUE(o.Mode >= 0 && o.Mode <= 255) << what;
     for (std::size_t m = 0; m < 2; ++m) {
         for (std::size_t g = 1; g <= 12; ++g) {
             ASSERT_TRUE(o.GroupValid[m][g] == 0 || o.GroupValid[m][g] == 1) << what;
-            ASSERT_TRUE(o.EmgMode1[m][g] >= 0 && o.EmgMode1[m][g] <= 5 && o.EmgMode2[m][g] >= 0 && o.EmgMode2[m][g] <= 5);
+            ASSERT_TRUE(o.EmgMode1[m][g] >= 0 && o.EmgMode1[m][g] <= 255 && o.EmgMode2[m][g] >= 0 && o.EmgMode2[m][g] <= 255);
             ASSERT_TRUE(o.EmgCh1[m][g] >= 0 && o.EmgCh1[m][g] <= 255 && o.MemCh1[m][g] >= 0 && o.MemCh1[m][g] <= 255);
         }
         // a work group past the mode's groups is shown through its name, which falls back to "A"

@@ -208,12 +208,14 @@ TEST_F(ImageOptions, UnpackRules) {
              EXPECT_EQ(OF().MemCh1[0][1], 0);     // 0xFF is "none", not channel 256
              EXPECT_EQ(OF().EmgCh2[1][10], 255);
          }},
-        {"mode codes past CW read as FM", {{0x6160, 4}, {0x6161, 5}, {0x6162, 6}, {0x6505, 0xFF}}, [] {
+        {"mode codes are kept as the radio holds them", {{0x6160, 4}, {0x6161, 5}, {0x6162, 6}, {0x6193, 0xFF}, {0x6505, 7}}, [] {
              EXPECT_EQ(OF().EmgMode1[0][1], 4);
              EXPECT_EQ(OF().EmgMode2[0][1], 5);
-             EXPECT_EQ(OF().EmgMode1[0][2], 0);
-             EXPECT_EQ(OF().Mode, 0);
+             EXPECT_EQ(OF().EmgMode1[0][2], 6);
+             EXPECT_EQ(OF().EmgMode2[1][10], 255);
+             EXPECT_EQ(OF().Mode, 7);
          }},
+        {"public mode 0xFF", {{0x6505, 0xFF}}, [] { EXPECT_EQ(OF().Mode, 255); }},
         {"work groups", {{0x6365, 0x00}, {0x6366, 0xFF}}, [] {
              EXPECT_EQ(OF().WorkGroup[0], 1);
              EXPECT_EQ(OF().WorkGroup[1], 256);

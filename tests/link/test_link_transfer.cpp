@@ -181,6 +181,14 @@ TEST_F(TransferTest, UnlistedFirmwareAnsweredYesHandsOverToTheVersionThatSupport
     EXPECT_FALSE(CallsOf(QStringLiteral("Box ")).contains("Box " + kWriteDone));
 }
 
+TEST_F(TransferTest, ARadioOfTheProgramsOwnVersionIsAcceptedWithoutAVersionTable) {
+    QFile::remove(env->Path(QStringLiteral("root/Version.ini")));
+    ModVerionMana::InitVersionManage();
+    ASSERT_TRUE(Transfer(1));
+    EXPECT_EQ(boxes.prompts(), QStringList{kReadDone});
+    EXPECT_EQ(radio.GetCounters().blocksRead, 1632);
+}
+
 TEST_F(TransferTest, AMissingEndAcknowledgeCountsAsSuccess) {
     ModComm::SetWaitTimerInterval(kShortWaitMs);
     RadioEmulatorFaults faults;

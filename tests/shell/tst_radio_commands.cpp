@@ -2,17 +2,22 @@
 // emulator: on an in-process line and on a pseudo-terminal through the program's serial
 // backend (the COM override). Read, the progress window, the channel editor with the
 // radio's channels; Write with an edit still open; a missing port, a declined question, a
-// port pulled away, a radio gone silent and the window resized while it waits; and a language
-// chosen in the language dialog.
+// port pulled away, a radio gone silent and the window resized while it waits; codes outside
+// the program's lists through read, save, open and write; and a language chosen in the
+// language dialog.
+#include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
 #include "ShellTestEnv.h"
 #include "WorkingData.h"
 
 #include "channels/ChannelForms.h"
 #include "channels/frmCommChInfo.h"
+#include "core/ModFreFile.h"
 #include "core/lang/ModMsg.h"
+#include "features/optfeatures/OptFeatureForms.h"
 #include "link/LinkData.h"
 #include "link/ModComm.h"
+#include "link/ModCommFun.h"
 #include "link/widgets/FrmProgress.h"
 #include "platform/serial/ComPorts.h"
 #include "platform/serial/InProcessSerialBackend.h"
@@ -124,6 +129,7 @@ private slots:
     void initTestCase() {
         QApplication::setQuitOnLastWindowClosed(false);
         RegisterChannelForms();
+        RegisterOptFeatureForms();
         connect(&watchdog_, &QTimer::timeout, this, [this] {
             watchdogFired_ = true;
             watchdog_.setInterval(1000);
@@ -227,6 +233,90 @@ private slots:
         QCOMPARE(radio_->Image().mid(0x3D0, 3), QByteArray::fromHex("005027"));
         QCOMPARE(radio_->Image().mid(0x5F28, 2), QByteArray::fromHex("0301"));
         QCOMPARE(Cell(editor, 2, 1), QStringLiteral("27.5000"));
+    }
+
+    // Codes that no list of the program offers, as a radio may hold them, go back unchanged:
+    // read, shown in the channel editor and the optional features, saved, opened again and
+    // written, the radio holds the bytes it held before.
+    void codesOutsideTheListsSurviveReadSaveOpenAndWrite() {
+        Connect(false);
+        // The start-up data packed as the program writes it, so that every byte the
+        // program does not write is what a write leaves there too.
+        ModComm::InitImage();
+        ModCommFun::PackImage();
+        QByteArray image = RadioImageBytes();
+        const auto at = [&image](int address) -> quint8 { return static_cast<quint8>(image[address]); };
+        const auto put = [&image](int address, int value) { image[address] = static_cast<char>(value); };
+        // HF group A, channel 1 (slot 0x0000, presence bit 0 of 0x5F20) and M1 (channel 41,
+        // slot 0x0280, bit 0 of 0x5F25); byte 11 holds RepEnable in bit 0 and RepDir in bits 1-2.
+        QVERIFY(at(0x5F20) & 1);
+        QVERIFY(at(0x5F25) & 1);
+        put(0x000B, (at(0x000B) & ~0x07) | 0x07);  // shift on, RepDir 3
+        put(0x028B, (at(0x028B) & ~0x07) | 0x06);  // shift off, RepDir 3
+        // EmgMode1/EmgMode2 pairs: HF A, HF B, HF L, HAM A
+        for (const auto& [address, mode] : {std::pair{0x6160, 4}, {0x6161, 6}, {0x6162, 0xFF}, {0x6163, 5},
+                                            {0x6176, 3}, {0x6177, 0}, {0x6180, 0xFF}, {0x6181, 1}})
+            put(address, mode);
+        put(0x6505, 7);                        // public mode
+        put(0x6364, at(0x6364) & 0xF0);        // CurMode HF, so the editor opens on HF
+        put(0x6350, at(0x6350) | 0x01);        // the weather VFO: always valid once read, so its bit is set
+        radio_->SetImage(image);
+        Prog::RadioData.CurGroup[0] = 1;       // not in the image: the editor opens on group A
+
+        boxes_->Answer({MsgBox::OK, MsgBox::OK});
+        Trigger("mnuReadFromRadio");
+        QVERIFY(WaitIdle());
+        QCOMPARE(boxes_->prompts().last(), QStringLiteral("Read Data Completed."));
+        const auto stored = [](const char* what) {
+            const OptFeatRec& o = Prog::RadioData.OptFeatures;
+            const int a1 = ModFreFile::FindChannelByCHID(1, 0, 1), m1 = ModFreFile::FindChannelByCHID(41, 0, 1);
+            QVERIFY2(a1 > 0 && m1 > 0, what);
+            QVERIFY2(Prog::ChInfo(0, a1, 1).RepDir == 3 && Prog::ChInfo(0, a1, 1).RepEnable == 1, what);
+            QVERIFY2(Prog::ChInfo(0, m1, 1).RepDir == 3 && Prog::ChInfo(0, m1, 1).RepEnable == 0, what);
+            QVERIFY2(o.EmgMode1[0][1] == 4 && o.EmgMode2[0][1] == 6 && o.EmgMode1[0][2] == 255, what);
+            QVERIFY2(o.EmgMode1[1][1] == 255 && o.Mode == 7, what);
+        };
+        stored("read");
+        frmCommChInfo* editor = ChannelEditor(w_);
+        QCOMPARE(editor->findChild<QComboBox*>(QStringLiteral("Combo6"))->currentText(), QStringLiteral("A"));
+        auto* grid = editor->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"));
+        for (int row : {1, 41}) {
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row - 1, 0)).center());
+            QCOMPARE(grid->currentRow(), row - 1);
+            // REP: "OFF", "+", "-"; RepDir 3 with the shift on has no entry
+            QCOMPARE(editor->findChild<QComboBox*>(QStringLiteral("Combo8_7"))->currentIndex(), row == 1 ? -1 : 0);
+        }
+        QCOMPARE(editor->findChild<QComboBox*>(QStringLiteral("Combo1_2"))->currentIndex(), -1);  // PA
+        QCOMPARE(editor->findChild<QComboBox*>(QStringLiteral("Combo1_5"))->currentIndex(), -1);  // 6
+        Trigger("mnuOptFeature");
+        QVERIFY(w_->FindChildForm(QStringLiteral("FrmOptFeatures")));
+        stored("shown");
+
+        ScriptedFileDialogs dialogs;
+        const QString path = env_->Path(QStringLiteral("radio.dat"));
+        dialogs.AnswerSave(path);
+        Trigger("mnuFileSaveAs");
+        QCOMPARE(Prog::DataFileName, path);
+        boxes_->Answer(MsgBox::OK);
+        Trigger("mnuFileNew");  // the template replaces the data read
+        QVERIFY(Prog::RadioData.OptFeatures.Mode != 7);
+        dialogs.AnswerOpen(path);
+        Trigger("mnuFileOpen");
+        QCOMPARE(dialogs.unscriptedCount(), 0);
+        stored("opened");
+
+        radio_->SetImage(RadioEmulator::DefaultImage());
+        boxes_->Clear();
+        boxes_->Answer({MsgBox::OK, MsgBox::OK});
+        Trigger("mnuWriteToRadio");
+        QVERIFY(QTest::qWaitFor([this] { return boxes_->shown().size() == 2; }, 60000));
+        QVERIFY(WaitIdle());
+        QCOMPARE(boxes_->prompts().last(), QStringLiteral("Write Data Completed."));
+        const QByteArray written = radio_->Image();
+        QStringList differ;
+        for (int address = 0; address < 0x6600; ++address)
+            if (written[address] != image[address]) differ << QString::number(address, 16);
+        QCOMPARE(differ.join(u' '), QString());
     }
 
     void readOnAPortThatDoesNotExistOnlySaysSo() {
