@@ -50,17 +50,15 @@ bool frmMain::SaveBeforeLeaving() {
     return Prog::IsNewData ? SaveAsChosenName() : DoFileSave();
 }
 
-// A refused file leaves the name of the data still in memory, and that data in the
-// channel editor again (the children were closed before the file was read).
+// Only an accepted file renames the data, so a refused one (or a hand-over to another
+// program version that did not end this one) leaves the name the data has by then, a Save
+// As on the way included; the data in memory is shown again (the children were closed
+// before the file was read).
 void frmMain::DoFileOpen() {
     const auto path = FileDialog::GetOpenFileName(DialogRequest(ModEnglish::MenuOpen, dlgCommonDialogFilter_, {}));
     if (!path) return;
-    Prog::DataFileName2 = Prog::DataFileName;
-    Prog::DataFileName = *path;
     UnloadChildForms();
-    if (ModFreFile::OpenDataFile()) return;
-    Prog::DataFileName = Prog::DataFileName2;
-    ShowChannelEditor();
+    if (!ModFreFile::OpenDataFile(*path)) ShowChannelEditor();
 }
 
 void frmMain::mnuFileSave_Click() {

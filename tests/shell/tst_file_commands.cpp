@@ -5,6 +5,7 @@
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
 #include "ShellTestEnv.h"
+#include "core/DataFileCodec.h"
 #include "core/ModFreFile.h"
 #include "core/ModVersion.h"
 
@@ -33,6 +34,12 @@ void MakeModified(int16 micGain = 3) {
 }
 
 qint64 FileSize(const QString& path) { return QFileInfo(path).exists() ? QFileInfo(path).size() : -1; }
+
+// The bytes of a file; empty when there is none.
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 }  // namespace
 
@@ -357,27 +364,90 @@ private slots:
         QVERIFY(!ModFreFile::IsDataModified());  // the committed edit went into the file
     }
 
-    void handingOverToAnotherVersionAsksToSaveFirst() {
-        QFile ini(QDir(Prog::ProgramDir).filePath(QStringLiteral("../Version.ini")));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Version]\r\nFirmVersionCount=2\r\n[Firm]\r\nFirm0=V200V200\r\nFirm1=V300V301\r\n");
-        ini.close();
+    // Handing over to another program version while a file of that version is being
+    // opened: the save question is about the data in memory, which goes where it belongs,
+    // and the file being opened is never written.
+    void handingOverSavesTheCurrentDataWhereItBelongs_data() {
+        QTest::addColumn<bool>("ownFile");        // the data was saved as mine.dat before
+        QTest::addColumn<int>("answer");          // to the save question of the hand-over
+        QTest::addColumn<QString>("saveAsName");  // Save As of new data; empty: cancelled
+        QTest::addColumn<bool>("startSucceeds");
+        QTest::addColumn<QString>("written");     // the pair holding the current data afterwards
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<QString>("nameAfter");
+        QTest::newRow("own file, Yes") << true << int(MsgBox::Yes) << QString() << true << "mine" << true << "mine.dat";
+        QTest::newRow("own file, No") << true << int(MsgBox::No) << QString() << true << QString() << true << "mine.dat";
+        QTest::newRow("own file, Cancel") << true << int(MsgBox::Cancel) << QString() << true << QString() << false
+                                          << "mine.dat";
+        QTest::newRow("own file, Yes, start fails") << true << int(MsgBox::Yes) << QString() << false << "mine" << true
+                                                    << "mine.dat";
+        QTest::newRow("new data, Save As, start fails") << false << int(MsgBox::Yes) << "kept" << false << "kept" << true
+                                                        << "kept.dat";
+        QTest::newRow("new data, Save As cancelled") << false << int(MsgBox::Yes) << QString() << true << QString()
+                                                     << false << "new.dat";
+    }
+    void handingOverSavesTheCurrentDataWhereItBelongs() {
+        QFETCH(bool, ownFile);
+        QFETCH(int, answer);
+        QFETCH(QString, saveAsName);
+        QFETCH(bool, startSucceeds);
+        QFETCH(QString, written);
+        QFETCH(bool, started);
+        QFETCH(QString, nameAfter);
+        ShellTestEnv::Write(QDir(Prog::ProgramDir).filePath(QStringLiteral("../Version.ini")),
+                            "[Version]\r\nFirmVersionCount=2\r\n[Firm]\r\nFirm0=V200V200\r\nFirm1=V300V301\r\n");
         ModVerionMana::InitVersionManage();
-        QFile other(env_->Path(QStringLiteral("v301.dat")));
-        QVERIFY(other.open(QIODevice::WriteOnly));
-        other.write("V301" + QByteArray(1985, '\0'));
-        other.close();
-        MakeModified();
+        ShellTestEnv::Write(env_->Path(QStringLiteral("v301.dat")), "V301" + QByteArray(1985, '\x11'));
+        ShellTestEnv::Write(env_->Path(QStringLiteral("v301.fre")), QByteArray(64, '\x22'));
+        if (ownFile) {
+            dialogs_->AnswerSave(env_->Path(QStringLiteral("mine")));
+            Trigger("mnuFileSaveAs");
+        }
+        MakeModified(3);
+        const QStringList files = {"v301.dat", "v301.fre", "mine.dat", "mine.fre", "kept.dat", "kept.fre"};
+        auto contents = [&] {
+            QList<QByteArray> all;
+            for (const QString& f : files) all << ReadFile(env_->Path(f));
+            return all;
+        };
+        const QList<QByteArray> before = contents();
+
         RecordingProcess process;
+        process.SetStartSucceeds(startSucceeds);
         dialogs_->AnswerOpen(env_->Path(QStringLiteral("v301.dat")));
-        boxes_->Answer({MsgBox::No, MsgBox::Yes, MsgBox::Cancel});  // keep changes, hand over, then Cancel
+        boxes_->Answer({MsgBox::No, MsgBox::Yes, static_cast<MsgBox::Result>(answer)});  // keep changes, hand over
+        if (!ownFile) dialogs_->AnswerSave(saveAsName.isEmpty() ? std::nullopt : std::optional(env_->Path(saveAsName)));
+        if (started && !startSucceeds) boxes_->Answer(MsgBox::OK);
         Trigger("mnuFileOpen");
-        QCOMPARE(boxes_->prompts().size(), 3);
+
+        QVERIFY(boxes_->prompts().size() >= 3);
         QCOMPARE(boxes_->prompts()[2], kSaveQuestion);
-        QVERIFY(process.started().isEmpty());
-        QVERIFY(process.terminations().empty());
+        if (!ownFile) {  // Save As offers the name of the data in memory, not the file being opened
+            QCOMPARE(dialogs_->requests().back().kind, ScriptedFileDialogs::Kind::Save);
+            QCOMPARE(dialogs_->requests().back().request.fileName, QStringLiteral("new.dat"));
+        }
+        const QList<QByteArray> after = contents();
+        for (int i = 0; i < files.size(); ++i) {
+            const bool ofWritten = !written.isEmpty() && files[i].startsWith(written + u'.');
+            if (!ofWritten) QVERIFY2(after[i] == before[i], qPrintable(files[i]));
+        }
+        if (!written.isEmpty()) {  // the current work, MicGain 3, in the pair it belongs to
+            DataFileRec saved;
+            QVERIFY(DataFileCodec::DecodeDataFileRec(after[files.indexOf(written + ".dat")], saved));
+            QCOMPARE(saved.OptFeatures.MicGain, int16(3));
+            QVERIFY(!after[files.indexOf(written + ".fre")].isEmpty());
+        }
+        QCOMPARE(process.started(), started ? QStringList{QDir::cleanPath(QDir(Prog::ProgramDir).filePath(
+                                                                QStringLiteral("../V300/ZRW7310N_II")))}
+                                            : QStringList());
+        QCOMPARE(process.terminations().size(), std::size_t(started && startSucceeds ? 1 : 0));
+        QCOMPARE(QFileInfo(Prog::DataFileName).fileName(), nameAfter);
+        QCOMPARE(w_->windowTitle(), Caption(nameAfter));
+        QCOMPARE(ModFreFile::IsDataModified(), written.isEmpty());
+        QCOMPARE(bool(Prog::IsNewData), !ownFile && written.isEmpty());
+        QCOMPARE(Prog::RadioData.OptFeatures.MicGain, int16(3));
+        QCOMPARE(OpenForms(w_), QStringList{QStringLiteral("frmCommChInfo")});
         QVERIFY(w_->isVisible());
-        QVERIFY(ModFreFile::IsDataModified());
     }
 
     void exitCancelKeepsTheWindow() {
