@@ -191,6 +191,59 @@ private slots:
         QCOMPARE(w_->windowTitle(), Caption(QStringLiteral("upper.DAT")));
     }
 
+    // The replace question of Save As is about the pair that will be written: the typed
+    // name with ".dat" added, and its channel file.
+    void saveAsAsksAboutTheFilesItWillReplace_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("question");  // empty: none asked
+        QTest::addColumn<int>("answer");
+        const QString tail = QStringLiteral("file will be Overwrite,Continue?");
+        QTest::newRow("data file exists, Cancel")
+            << "radio.fre" << QStringList{"radio.fre.dat"} << QString(u'"' + QStringLiteral("radio.fre.dat\"") + tail)
+            << int(MsgBox::Cancel);
+        QTest::newRow("channel file exists, Cancel")
+            << "radio.fre" << QStringList{"radio.fre.fre"} << QString(u'"' + QStringLiteral("radio.fre.fre\"") + tail)
+            << int(MsgBox::Cancel);
+        QTest::newRow("both exist, OK") << "radio.fre" << QStringList{"radio.fre.dat", "radio.fre.fre"}
+                                        << QString(QStringLiteral("\"radio.fre.dat\", \"radio.fre.fre\"") + tail)
+                                        << int(MsgBox::OK);
+        QTest::newRow("only the typed name exists") << "radio.fre" << QStringList{"radio.fre"} << QString() << 0;
+        QTest::newRow("extension added by the dialog, Cancel")
+            << "plain" << QStringList{"plain.dat", "plain.fre"}
+            << QString(QStringLiteral("\"plain.dat\", \"plain.fre\"") + tail) << int(MsgBox::Cancel);
+    }
+    void saveAsAsksAboutTheFilesItWillReplace() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, existing);
+        QFETCH(QString, question);
+        QFETCH(int, answer);
+        for (const QString& f : existing) ShellTestEnv::Write(env_->Path(f), "old " + f.toLatin1());
+        MakeModified();
+        const QStringList filesBefore = QDir(env_->Path(QString())).entryList(QDir::Files);
+        dialogs_->AnswerSave(env_->Path(typed));
+        if (!question.isEmpty()) boxes_->Answer(static_cast<MsgBox::Result>(answer));
+        Trigger("mnuFileSaveAs");
+        QCOMPARE(boxes_->prompts(), question.isEmpty() ? QStringList() : QStringList{question});
+        if (!question.isEmpty()) QCOMPARE(boxes_->shown()[0].style, kOkCancelQuestion);
+        if (!question.isEmpty() && answer == MsgBox::Cancel) {  // nothing written, nothing changed
+            QCOMPARE(QDir(env_->Path(QString())).entryList(QDir::Files), filesBefore);
+            for (const QString& f : existing) QCOMPARE(ReadFile(env_->Path(f)), "old " + f.toLatin1());
+            QCOMPARE(Prog::DataFileName, QStringLiteral("new.dat"));
+            QVERIFY(Prog::IsNewData);
+            QVERIFY(ModFreFile::IsDataModified());
+            QCOMPARE(w_->windowTitle(), Caption(QStringLiteral("new.dat")));
+            return;
+        }
+        const QString dat = QStringLiteral("radio.fre.dat");
+        QCOMPARE(Prog::DataFileName, env_->Path(dat));
+        QCOMPARE(FileSize(env_->Path(dat)), 1989);
+        QVERIFY(FileSize(env_->Path(QStringLiteral("radio.fre.fre"))) > 0);
+        QCOMPARE(ReadFile(env_->Path(QStringLiteral("radio.fre"))), existing.contains("radio.fre") ? "old radio.fre" : "");
+        QVERIFY(!ModFreFile::IsDataModified());
+        QCOMPARE(w_->windowTitle(), Caption(dat));
+    }
+
     void failedSaveAsKeepsThePreviousName() {
         MakeModified();
         dialogs_->AnswerSave(env_->Path(QStringLiteral("no/such/folder/x.dat")));
