@@ -114,7 +114,7 @@ void frmMain::mnuFileExit_Click() { close(); }
 
 void frmMain::LoadNewDoc() {
     UnloadChildForms();
-    ModInitV::LoadInitTemplate();
+    ModInitV::LoadTemplateOrDefaults();
     ChangShowByLanguage();
     ShowChannelEditor();
     setWindowTitle(MainCaption());
