@@ -253,8 +253,7 @@ bool SaveDataFile() {
     return true;
 }
 
-bool OpenDataFile() {
-    const QString path = Prog::DataFileName;
+bool OpenDataFile(const QString& path) {
     const auto head = ReadFileHead(path, DataFileCodec::kDataFileRecSize);
     if (!head) {
         ShowFileError();
@@ -281,6 +280,8 @@ bool OpenDataFile() {
         return false;
     }
     pair->rec.DataVersion.Set("V200");
+    Prog::DataFileName2 = Prog::DataFileName;
+    Prog::DataFileName = path;
     ApplyPair(*pair);
     CopyFromFileDataBuf();
     Windows().ShowChannelEditor();

@@ -31,8 +31,11 @@ void CopyFromFileDataBuf();
 // as it was (only a failure between the two final renames could part them). On any failure
 // "file error." is shown and the data still counts as modified.
 bool SaveDataFile();
-// Opens the pair at DataFileName into the working data, with the version and length checks.
-bool OpenDataFile();
+// Opens the pair at path into the working data, with the version and length checks. Only an
+// accepted pair renames the data: DataFileName := path, the previous name in DataFileName2.
+// Until then DataFileName is the name of the data in memory, which is what a hand-over to
+// another program version saves under.
+bool OpenDataFile(const QString& path);
 // Loads a pair without checks or messages (the start-up template). On failure the working
 // data is unchanged and the file copy takes it.
 bool LoadDataFileQuiet(const QString& path);

@@ -42,7 +42,10 @@ std::optional<QString> RunDialog(const Request& request, QFileDialog::AcceptMode
                        ToQtFilter(request.filter));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(request.defaultExt);  // so the dialog's replace question sees the full name
+    dialog.setDefaultSuffix(request.defaultExt);
+    // The command that saves asks before replacing: it alone knows every file it writes
+    // (a data file's channel file, an extension it adds to the name).
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     const QStringList files = dialog.selectedFiles();

@@ -21,7 +21,8 @@ public:
 };
 
 std::optional<QString> GetOpenFileName(const Request& request);
-// A chosen name without an extension gets request.defaultExt (whatever the backend).
+// A chosen name without an extension gets request.defaultExt (whatever the backend). The
+// dialog does not ask before an existing file is chosen: the caller asks about what it writes.
 std::optional<QString> GetSaveFileName(const Request& request);
 
 // Installs a backend (nullptr puts the QFileDialog backend back). The caller keeps ownership.

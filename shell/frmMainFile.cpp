@@ -10,6 +10,8 @@
 #include "shell/MenuTable.h"
 #include "shell/frmMain.h"
 
+#include <QFileInfo>
+#include <QStringList>
 #include <QTimer>
 
 namespace {
@@ -20,6 +22,15 @@ const QString kDataExtension = QStringLiteral(".dat");
 // can never be the data file itself.
 QString WithDataExtension(const QString& path) {
     return path.endsWith(kDataExtension, Qt::CaseInsensitive) ? path : path + kDataExtension;
+}
+
+// The replace question for a save under dataPath: the files of the pair it writes that are
+// there already, each title in quotes, then the overwrite text. Empty when neither is there.
+QString ReplaceQuestion(const QString& dataPath) {
+    QStringList existing;
+    for (const QString& path : {dataPath, ModFreFile::ChannelFilePath(dataPath)})
+        if (QFileInfo::exists(path)) existing << u'"' + ModFun::GetFileTitle(path) + u'"';
+    return existing.isEmpty() ? QString() : existing.join(QStringLiteral(", ")) + ModMsg::OverwriteQuestion.Text();
 }
 
 FileDialog::Request DialogRequest(const LangText& title, const QString& filter, const QString& fileName) {
@@ -50,17 +61,15 @@ bool frmMain::SaveBeforeLeaving() {
     return Prog::IsNewData ? SaveAsChosenName() : DoFileSave();
 }
 
-// A refused file leaves the name of the data still in memory, and that data in the
-// channel editor again (the children were closed before the file was read).
+// Only an accepted file renames the data, so a refused one (or a hand-over to another
+// program version that did not end this one) leaves the name the data has by then, a Save
+// As on the way included; the data in memory is shown again (the children were closed
+// before the file was read).
 void frmMain::DoFileOpen() {
     const auto path = FileDialog::GetOpenFileName(DialogRequest(ModEnglish::MenuOpen, dlgCommonDialogFilter_, {}));
     if (!path) return;
-    Prog::DataFileName2 = Prog::DataFileName;
-    Prog::DataFileName = *path;
     UnloadChildForms();
-    if (ModFreFile::OpenDataFile()) return;
-    Prog::DataFileName = Prog::DataFileName2;
-    ShowChannelEditor();
+    if (!ModFreFile::OpenDataFile(*path)) ShowChannelEditor();
 }
 
 void frmMain::mnuFileSave_Click() {
@@ -79,14 +88,19 @@ void frmMain::mnuFileSaveAs_Click() {
     SaveAsChosenName();
 }
 
-// Save As: true when the data was saved under the chosen name. A cancelled dialog changes
-// nothing; a failed save keeps the previous name, which the caption still shows.
+// Save As: true when the data was saved under the chosen name. A cancelled dialog or replace
+// question changes nothing; a failed save keeps the previous name, which the caption still
+// shows. The replace question is asked here rather than by the dialog, because only here is
+// the name known that is written (".dat" added) together with its channel file.
 bool frmMain::SaveAsChosenName() {
     const auto path =
         FileDialog::GetSaveFileName(DialogRequest(ModEnglish::MenuSaveAs, dlgCommonDialogFilter_, Prog::DataFileName));
     if (!path) return false;
+    const QString chosen = WithDataExtension(*path);
+    const QString question = ReplaceQuestion(chosen);
+    if (!question.isEmpty() && MsgBox::Show(question, MsgBox::OKCancel + MsgBox::Question) != MsgBox::OK) return false;
     const QString previous = Prog::DataFileName;
-    Prog::DataFileName = WithDataExtension(*path);
+    Prog::DataFileName = chosen;
     if (DoFileSave()) return true;
     Prog::DataFileName = previous;
     return false;
@@ -100,7 +114,7 @@ void frmMain::mnuFileExit_Click() { close(); }
 
 void frmMain::LoadNewDoc() {
     UnloadChildForms();
-    ModInitV::LoadInitTemplate();
+    ModInitV::LoadTemplateOrDefaults();
     ChangShowByLanguage();
     ShowChannelEditor();
     setWindowTitle(MainCaption());

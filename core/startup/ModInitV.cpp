@@ -24,13 +24,9 @@ void SetTones(RBToneSet& set, std::initializer_list<RBTone> tones) {
     set.InterTime = 0;
 }
 
-}  // namespace
-
-void InitData() {
-    Prog::IsNewData = -1;
-    Prog::DataFileName = QStringLiteral("new.dat");
-    Prog::DataFileName2 = Prog::DataFileName;
-    Prog::CommType = Prog::ReadState = Prog::WriteState = 0;
+// The built-in defaults of the working data, over an empty channel table and a record
+// whose other values are zero (CurMode and the model values are set before).
+void SetDataDefaults() {
     DataFileRec& d = Prog::RadioData;
     d.DataVersion.Set("V200");
     d.CurGroup = {1, 1};
@@ -40,8 +36,40 @@ void InitData() {
     InitOptFeatDefaults(d.OptFeatures);
     InitRadioInfoDefaults();
     InitToneDefaults();
+}
+
+}  // namespace
+
+void InitData() {
+    Prog::IsNewData = -1;
+    Prog::DataFileName = QStringLiteral("new.dat");
+    Prog::DataFileName2 = Prog::DataFileName;
+    Prog::CommType = Prog::ReadState = Prog::WriteState = 0;
+    SetDataDefaults();
     LoadInitTemplate();
     ModFreFile::CopyToFileDataBuf();
+}
+
+void InitModelDefaults() {
+    Prog::SoftModel = QStringLiteral("ZR73103");
+    Prog::RadioData.CurMode = 1;
+    Prog::BandRangeText = ModFreFile::kHamBandText;
+    Prog::RadioVersion = QStringLiteral("V200");
+    ModFun::ParseBandRange();
+}
+
+bool LoadTemplateOrDefaults() {
+    if (LoadInitTemplate()) return true;
+    // The data in memory must not pass for the template: start again from what start-up
+    // has before its template, with empty records.
+    Prog::RadioData = DataFileRec{};
+    Prog::FileDataBuf = DataFileRec{};
+    Prog::ChInfo.Clear();
+    Prog::FileChInfo.Clear();
+    InitModelDefaults();
+    SetDataDefaults();
+    ModFreFile::CopyToFileDataBuf();
+    return false;
 }
 
 void AddDefaultChannel(int mode, int group) {

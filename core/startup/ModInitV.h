@@ -7,6 +7,17 @@ namespace ModInitV {
 // All defaults, then the template; the data then counts as unmodified.
 void InitData();
 
+// The model and band that data has before a file or a radio gives its own: model "ZR73103"
+// in the HAM mode with its band text and limits (RadioVersion "V200"). Start-up's settings
+// step sets them, and so does a reload that falls back to the defaults.
+void InitModelDefaults();
+
+// New: the template over the working data. When it cannot be used, the working data and
+// its file copy become the built-in defaults, exactly as at start-up without a template.
+// Either way the data then counts as unmodified; DataFileName and IsNewData are kept.
+// False when the defaults were taken.
+bool LoadTemplateOrDefaults();
+
 // Channel 1 of a group at the group's default frequency (groups 1..10 only).
 void AddDefaultChannel(int mode, int group);
 

@@ -1,6 +1,5 @@
 #include "core/startup/ModMain.h"
 
-#include "core/ModFreFile.h"
 #include "core/ModFun.h"
 #include "core/ModVersion.h"
 #include "core/NumText.h"
@@ -43,10 +42,7 @@ void LoadSetupIni() {
     Prog::MsgQueue.count = 0;
     Prog::IsFirstRun = ReadBool(QStringLiteral("IsFirstRun"));
     Prog::ModelName = QStringLiteral("ZR7310N");
-    Prog::SoftModel = QStringLiteral("ZR73103");
-    Prog::RadioData.CurMode = 1;
-    Prog::BandRangeText = ModFreFile::kHamBandText;
-    Prog::RadioVersion = QStringLiteral("V200");
+    ModInitV::InitModelDefaults();
     Prog::ComPort = ReadInt(QStringLiteral("comPort"), 1);
     // Values the serial line cannot take are read as the usual ones.
     Prog::Handshaking = ReadInt(QStringLiteral("Handshaking"), 0);
@@ -58,7 +54,6 @@ void LoadSetupIni() {
         WriteKey(QStringLiteral("IsFirstRun"), QStringLiteral("0"));
     }
     WriteKey(QStringLiteral("comPort"), QString::number(Prog::ComPort));
-    ModFun::ParseBandRange();
     Prog::MultiWrite = 0;
     Prog::AskOnNoAnswer = 0;
 }

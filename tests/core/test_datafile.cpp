@@ -31,10 +31,7 @@ protected:
         Prog::DataFileName = Dat(name);
         return ModFreFile::SaveDataFile();
     }
-    bool OpenFile(const QString& name) {
-        Prog::DataFileName = Dat(name);
-        return ModFreFile::OpenDataFile();
-    }
+    bool OpenFile(const QString& name) { return ModFreFile::OpenDataFile(Dat(name)); }
     // A snapshot of everything an Open may change.
     struct Snapshot {
         DataFileRec radio, file;
@@ -94,7 +91,7 @@ TEST_F(DataFile, SaveThenOpenGivesBackTheWorkingData) {
     Prog::RadioData.OptFeatures.WorkGroup[1] = 1;
     Prog::RadioData.ChCountAt(0, 1) = 2;
     windows.calls.clear();
-    ASSERT_TRUE(ModFreFile::OpenDataFile());
+    ASSERT_TRUE(ModFreFile::OpenDataFile(Prog::DataFileName));
     EXPECT_EQ(Prog::RadioData, saved.radio);
     EXPECT_EQ(Prog::ChInfo(1, 3, 2).TxTone, 45);
     EXPECT_FALSE(ModFreFile::IsDataModified());
@@ -158,6 +155,7 @@ TEST_F(DataFile, EveryRefusalLeavesTheDataWithItsMessage) {
         EXPECT_FALSE(OpenFile(QStringLiteral("bad.dat"))) << c.name;
         EXPECT_EQ(boxes.prompts(), QStringList(QString::fromUtf8(c.message))) << c.name;
         EXPECT_TRUE(Take() == before) << c.name;
+        EXPECT_EQ(Prog::DataFileName, Dat(QStringLiteral("good.dat"))) << c.name;  // not renamed
         QFile::remove(Dat(QStringLiteral("bad.fre")));
     }
 }
@@ -182,6 +180,7 @@ TEST_F(DataFile, UnpairedVersionAsksAndYesStartsTheOtherVersion) {
     EXPECT_EQ(windows.calls.mid(windows.calls.indexOf(QStringLiteral("PrepareToEnd"))),
               QStringList({"PrepareToEnd", "CloseCommPort"}));
     EXPECT_TRUE(Take() == before);
+    EXPECT_EQ(Prog::DataFileName, Dat(QStringLiteral("good.dat")));  // the exit steps saved under it
 }
 
 TEST_F(DataFile, HandOverWaitsForTheExitStepsAndCancelKeepsThisProgram) {
@@ -213,7 +212,7 @@ TEST(DataFileVersions, WithoutPairsOnlyTheOwnVersionOpens) {
     Prog::DataFileName = env.Path(QStringLiteral("v301.dat"));
     RecordingProcess process;
     boxes.Answer({MsgBox::Yes, MsgBox::OK});
-    EXPECT_FALSE(ModFreFile::OpenDataFile());
+    EXPECT_FALSE(ModFreFile::OpenDataFile(Prog::DataFileName));
     ASSERT_EQ(boxes.shown().size(), 2u);
     EXPECT_TRUE(boxes.shown()[0].prompt.contains(QStringLiteral("DataFile version is V3.01")));
     EXPECT_EQ(boxes.shown()[1].prompt, QStringLiteral("Fail to start the software. This version does not exist."));
@@ -274,8 +273,7 @@ TEST_F(DataFile, FoldersDevicesAndHugeFilesAreRefusedWithoutReadingThem) {
     for (const Case& c : cases) {
         const Snapshot before = Take();
         boxes.Clear();
-        Prog::DataFileName = c.path;
-        EXPECT_FALSE(ModFreFile::OpenDataFile()) << c.path.toStdString();
+        EXPECT_FALSE(ModFreFile::OpenDataFile(c.path)) << c.path.toStdString();
         EXPECT_EQ(boxes.prompts(), QStringList(QString::fromUtf8(c.message))) << c.path.toStdString();
         EXPECT_TRUE(Take() == before);
         EXPECT_FALSE(ModFreFile::LoadDataFileQuiet(c.path));
@@ -286,7 +284,7 @@ TEST_F(DataFile, AWeatherFrequencyThatIsNotANumberStillCountsAsSaved) {
     Prog::RadioData.TVChannel[3].FreqMHz = std::numeric_limits<double>::quiet_NaN();
     ASSERT_TRUE(ModFreFile::SaveDataFile());
     EXPECT_FALSE(ModFreFile::IsDataModified());
-    ASSERT_TRUE(ModFreFile::OpenDataFile());
+    ASSERT_TRUE(ModFreFile::OpenDataFile(Prog::DataFileName));
     EXPECT_FALSE(ModFreFile::IsDataModified());
 }
 
@@ -370,8 +368,7 @@ TEST_F(DataFile, DamagedFilesAreRefusedOrLoadedSafely) {
         env.WriteFile(QStringLiteral("fuzz.fre"), f);
         boxes.Clear();
         boxes.Answer(MsgBox::No);
-        Prog::DataFileName = Dat(QStringLiteral("fuzz.dat"));
-        ModFreFile::OpenDataFile();
+        ModFreFile::OpenDataFile(Dat(QStringLiteral("fuzz.dat")));
         ModFreFile::LoadDataFileQuiet(Dat(QStringLiteral("fuzz.dat")));
         for (int m = 0; m < 2; ++m)
             for (int g = 1; g <= 14; ++g) {

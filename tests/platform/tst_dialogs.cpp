@@ -164,6 +164,30 @@ private slots:
         QCOMPARE(FileDialog::GetSaveFileName(request), std::optional<QString>(dir.filePath("radio.dat")));
         QCOMPARE(startFolder, QDir(dir.path()).absolutePath());
     }
+
+    // The command asks about the names it will write (a typed name may get ".dat" added),
+    // so the dialog itself asks nothing about an existing file.
+    void saveDialogLeavesTheReplaceQuestionToTheCommand()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("radio.dat"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        bool dialogAsked = false;
+        WhenShown<QFileDialog>([&dialogAsked](QFileDialog* dialog) {
+            // A question of the dialog's own would be up in the nested loop of the Return.
+            QTimer::singleShot(20, dialog, [&dialogAsked] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    dialogAsked = true;
+                    box->done(QMessageBox::No);
+                }
+            });
+            Type(dialog, "radio.dat");
+        });
+        const FileDialog::Request request{"Save As", "Data File (*.dat)|*.dat", dir.filePath("new.dat"), "dat"};
+        QCOMPARE(FileDialog::GetSaveFileName(request), std::optional<QString>(dir.filePath("radio.dat")));
+        QVERIFY(!dialogAsked);
+    }
 };
 
 QTEST_MAIN(TstDialogs)

@@ -5,6 +5,7 @@
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
 #include "ShellTestEnv.h"
+#include "core/DataFileCodec.h"
 #include "core/ModFreFile.h"
 #include "core/ModVersion.h"
 
@@ -33,6 +34,12 @@ void MakeModified(int16 micGain = 3) {
 }
 
 qint64 FileSize(const QString& path) { return QFileInfo(path).exists() ? QFileInfo(path).size() : -1; }
+
+// The bytes of a file; empty when there is none.
+QByteArray ReadFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
 }  // namespace
 
@@ -182,6 +189,59 @@ private slots:
         Trigger("mnuFileSaveAs");
         QCOMPARE(Prog::DataFileName, env_->Path(QStringLiteral("upper.DAT")));
         QCOMPARE(w_->windowTitle(), Caption(QStringLiteral("upper.DAT")));
+    }
+
+    // The replace question of Save As is about the pair that will be written: the typed
+    // name with ".dat" added, and its channel file.
+    void saveAsAsksAboutTheFilesItWillReplace_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("question");  // empty: none asked
+        QTest::addColumn<int>("answer");
+        const QString tail = QStringLiteral("file will be Overwrite,Continue?");
+        QTest::newRow("data file exists, Cancel")
+            << "radio.fre" << QStringList{"radio.fre.dat"} << QString(u'"' + QStringLiteral("radio.fre.dat\"") + tail)
+            << int(MsgBox::Cancel);
+        QTest::newRow("channel file exists, Cancel")
+            << "radio.fre" << QStringList{"radio.fre.fre"} << QString(u'"' + QStringLiteral("radio.fre.fre\"") + tail)
+            << int(MsgBox::Cancel);
+        QTest::newRow("both exist, OK") << "radio.fre" << QStringList{"radio.fre.dat", "radio.fre.fre"}
+                                        << QString(QStringLiteral("\"radio.fre.dat\", \"radio.fre.fre\"") + tail)
+                                        << int(MsgBox::OK);
+        QTest::newRow("only the typed name exists") << "radio.fre" << QStringList{"radio.fre"} << QString() << 0;
+        QTest::newRow("extension added by the dialog, Cancel")
+            << "plain" << QStringList{"plain.dat", "plain.fre"}
+            << QString(QStringLiteral("\"plain.dat\", \"plain.fre\"") + tail) << int(MsgBox::Cancel);
+    }
+    void saveAsAsksAboutTheFilesItWillReplace() {
+        QFETCH(QString, typed);
+        QFETCH(QStringList, existing);
+        QFETCH(QString, question);
+        QFETCH(int, answer);
+        for (const QString& f : existing) ShellTestEnv::Write(env_->Path(f), "old " + f.toLatin1());
+        MakeModified();
+        const QStringList filesBefore = QDir(env_->Path(QString())).entryList(QDir::Files);
+        dialogs_->AnswerSave(env_->Path(typed));
+        if (!question.isEmpty()) boxes_->Answer(static_cast<MsgBox::Result>(answer));
+        Trigger("mnuFileSaveAs");
+        QCOMPARE(boxes_->prompts(), question.isEmpty() ? QStringList() : QStringList{question});
+        if (!question.isEmpty()) QCOMPARE(boxes_->shown()[0].style, kOkCancelQuestion);
+        if (!question.isEmpty() && answer == MsgBox::Cancel) {  // nothing written, nothing changed
+            QCOMPARE(QDir(env_->Path(QString())).entryList(QDir::Files), filesBefore);
+            for (const QString& f : existing) QCOMPARE(ReadFile(env_->Path(f)), "old " + f.toLatin1());
+            QCOMPARE(Prog::DataFileName, QStringLiteral("new.dat"));
+            QVERIFY(Prog::IsNewData);
+            QVERIFY(ModFreFile::IsDataModified());
+            QCOMPARE(w_->windowTitle(), Caption(QStringLiteral("new.dat")));
+            return;
+        }
+        const QString dat = QStringLiteral("radio.fre.dat");
+        QCOMPARE(Prog::DataFileName, env_->Path(dat));
+        QCOMPARE(FileSize(env_->Path(dat)), 1989);
+        QVERIFY(FileSize(env_->Path(QStringLiteral("radio.fre.fre"))) > 0);
+        QCOMPARE(ReadFile(env_->Path(QStringLiteral("radio.fre"))), existing.contains("radio.fre") ? "old radio.fre" : "");
+        QVERIFY(!ModFreFile::IsDataModified());
+        QCOMPARE(w_->windowTitle(), Caption(dat));
     }
 
     void failedSaveAsKeepsThePreviousName() {
@@ -357,27 +417,90 @@ private slots:
         QVERIFY(!ModFreFile::IsDataModified());  // the committed edit went into the file
     }
 
-    void handingOverToAnotherVersionAsksToSaveFirst() {
-        QFile ini(QDir(Prog::ProgramDir).filePath(QStringLiteral("../Version.ini")));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Version]\r\nFirmVersionCount=2\r\n[Firm]\r\nFirm0=V200V200\r\nFirm1=V300V301\r\n");
-        ini.close();
+    // Handing over to another program version while a file of that version is being
+    // opened: the save question is about the data in memory, which goes where it belongs,
+    // and the file being opened is never written.
+    void handingOverSavesTheCurrentDataWhereItBelongs_data() {
+        QTest::addColumn<bool>("ownFile");        // the data was saved as mine.dat before
+        QTest::addColumn<int>("answer");          // to the save question of the hand-over
+        QTest::addColumn<QString>("saveAsName");  // Save As of new data; empty: cancelled
+        QTest::addColumn<bool>("startSucceeds");
+        QTest::addColumn<QString>("written");     // the pair holding the current data afterwards
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<QString>("nameAfter");
+        QTest::newRow("own file, Yes") << true << int(MsgBox::Yes) << QString() << true << "mine" << true << "mine.dat";
+        QTest::newRow("own file, No") << true << int(MsgBox::No) << QString() << true << QString() << true << "mine.dat";
+        QTest::newRow("own file, Cancel") << true << int(MsgBox::Cancel) << QString() << true << QString() << false
+                                          << "mine.dat";
+        QTest::newRow("own file, Yes, start fails") << true << int(MsgBox::Yes) << QString() << false << "mine" << true
+                                                    << "mine.dat";
+        QTest::newRow("new data, Save As, start fails") << false << int(MsgBox::Yes) << "kept" << false << "kept" << true
+                                                        << "kept.dat";
+        QTest::newRow("new data, Save As cancelled") << false << int(MsgBox::Yes) << QString() << true << QString()
+                                                     << false << "new.dat";
+    }
+    void handingOverSavesTheCurrentDataWhereItBelongs() {
+        QFETCH(bool, ownFile);
+        QFETCH(int, answer);
+        QFETCH(QString, saveAsName);
+        QFETCH(bool, startSucceeds);
+        QFETCH(QString, written);
+        QFETCH(bool, started);
+        QFETCH(QString, nameAfter);
+        ShellTestEnv::Write(QDir(Prog::ProgramDir).filePath(QStringLiteral("../Version.ini")),
+                            "[Version]\r\nFirmVersionCount=2\r\n[Firm]\r\nFirm0=V200V200\r\nFirm1=V300V301\r\n");
         ModVerionMana::InitVersionManage();
-        QFile other(env_->Path(QStringLiteral("v301.dat")));
-        QVERIFY(other.open(QIODevice::WriteOnly));
-        other.write("V301" + QByteArray(1985, '\0'));
-        other.close();
-        MakeModified();
+        ShellTestEnv::Write(env_->Path(QStringLiteral("v301.dat")), "V301" + QByteArray(1985, '\x11'));
+        ShellTestEnv::Write(env_->Path(QStringLiteral("v301.fre")), QByteArray(64, '\x22'));
+        if (ownFile) {
+            dialogs_->AnswerSave(env_->Path(QStringLiteral("mine")));
+            Trigger("mnuFileSaveAs");
+        }
+        MakeModified(3);
+        const QStringList files = {"v301.dat", "v301.fre", "mine.dat", "mine.fre", "kept.dat", "kept.fre"};
+        auto contents = [&] {
+            QList<QByteArray> all;
+            for (const QString& f : files) all << ReadFile(env_->Path(f));
+            return all;
+        };
+        const QList<QByteArray> before = contents();
+
         RecordingProcess process;
+        process.SetStartSucceeds(startSucceeds);
         dialogs_->AnswerOpen(env_->Path(QStringLiteral("v301.dat")));
-        boxes_->Answer({MsgBox::No, MsgBox::Yes, MsgBox::Cancel});  // keep changes, hand over, then Cancel
+        boxes_->Answer({MsgBox::No, MsgBox::Yes, static_cast<MsgBox::Result>(answer)});  // keep changes, hand over
+        if (!ownFile) dialogs_->AnswerSave(saveAsName.isEmpty() ? std::nullopt : std::optional(env_->Path(saveAsName)));
+        if (started && !startSucceeds) boxes_->Answer(MsgBox::OK);
         Trigger("mnuFileOpen");
-        QCOMPARE(boxes_->prompts().size(), 3);
+
+        QVERIFY(boxes_->prompts().size() >= 3);
         QCOMPARE(boxes_->prompts()[2], kSaveQuestion);
-        QVERIFY(process.started().isEmpty());
-        QVERIFY(process.terminations().empty());
+        if (!ownFile) {  // Save As offers the name of the data in memory, not the file being opened
+            QCOMPARE(dialogs_->requests().back().kind, ScriptedFileDialogs::Kind::Save);
+            QCOMPARE(dialogs_->requests().back().request.fileName, QStringLiteral("new.dat"));
+        }
+        const QList<QByteArray> after = contents();
+        for (int i = 0; i < files.size(); ++i) {
+            const bool ofWritten = !written.isEmpty() && files[i].startsWith(written + u'.');
+            if (!ofWritten) QVERIFY2(after[i] == before[i], qPrintable(files[i]));
+        }
+        if (!written.isEmpty()) {  // the current work, MicGain 3, in the pair it belongs to
+            DataFileRec saved;
+            QVERIFY(DataFileCodec::DecodeDataFileRec(after[files.indexOf(written + ".dat")], saved));
+            QCOMPARE(saved.OptFeatures.MicGain, int16(3));
+            QVERIFY(!after[files.indexOf(written + ".fre")].isEmpty());
+        }
+        QCOMPARE(process.started(), started ? QStringList{QDir::cleanPath(QDir(Prog::ProgramDir).filePath(
+                                                                QStringLiteral("../V300/ZRW7310N_II")))}
+                                            : QStringList());
+        QCOMPARE(process.terminations().size(), std::size_t(started && startSucceeds ? 1 : 0));
+        QCOMPARE(QFileInfo(Prog::DataFileName).fileName(), nameAfter);
+        QCOMPARE(w_->windowTitle(), Caption(nameAfter));
+        QCOMPARE(ModFreFile::IsDataModified(), written.isEmpty());
+        QCOMPARE(bool(Prog::IsNewData), !ownFile && written.isEmpty());
+        QCOMPARE(Prog::RadioData.OptFeatures.MicGain, int16(3));
+        QCOMPARE(OpenForms(w_), QStringList{QStringLiteral("frmCommChInfo")});
         QVERIFY(w_->isVisible());
-        QVERIFY(ModFreFile::IsDataModified());
     }
 
     void exitCancelKeepsTheWindow() {

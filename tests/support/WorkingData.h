@@ -7,5 +7,7 @@ namespace TestData {
 // The data record, every channel record of the table, the data file's name and whether the
 // data is new.
 QByteArray WorkingData();
+// The data record and every channel record of the table only.
+QByteArray WorkingRecords();
 
 }  // namespace TestData
