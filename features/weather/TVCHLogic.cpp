@@ -91,10 +91,9 @@ int16 CurWxChAfterEdit(const std::vector<int>& before, const std::vector<int>& a
     return after.empty() ? int16{0} : static_cast<int16>(after.front() - 1);  // 0 as for the empty list's text
 }
 
-FreqCommit StoreFrequency(TVChannelRec& ch, int row, const QString& typed, const QString& opened) {
+FreqCommit StoreFrequency(TVChannelRec& ch, const QString& typed, const QString& opened) {
     if (typed == opened) return FreqCommit::Unchanged;
     if (typed.trimmed().isEmpty()) {
-        if (row == kVfoRow) return FreqCommit::Kept;
         ch.Valid = 0;
         return FreqCommit::Emptied;
     }
@@ -111,7 +110,7 @@ FreqCommit StoreFrequency(TVChannelRec& ch, int row, const QString& typed, const
 FreqCommit CommitFrequency(DataFileRec& data, int row, const QString& typed, const QString& opened) {
     if (row < 1 || row > kVfoRow) return FreqCommit::Unchanged;
     const std::vector<int> before = ValidChannels(data.TVChannel);
-    const FreqCommit result = StoreFrequency(data.TVChannel[static_cast<std::size_t>(row)], row, typed, opened);
+    const FreqCommit result = StoreFrequency(data.TVChannel[static_cast<std::size_t>(row)], typed, opened);
     int16& current = data.OptFeatures.CurWxCh;
     current = CurWxChAfterEdit(before, ValidChannels(data.TVChannel), current);
     return result;

@@ -69,16 +69,16 @@ int16 CurWxChAfterEdit(const std::vector<int>& before, const std::vector<int>& a
 enum class FreqCommit {
     Unchanged,  // the text is as the editor was opened with: nothing stored
     Stored,     // a frequency was stored
-    Emptied,    // a cleared cell: the channel is empty now (Valid 0, other fields kept)
-    Kept,       // refused, the channel stays as it was: a text that is not a number, or a
-                // cleared VFO (the radio always has a weather VFO frequency)
+    Emptied,    // a cleared cell: the channel (or the VFO) is empty now (Valid 0, other
+                // fields kept)
+    Kept,       // a text that is not a number: refused, the channel stays as it was
 };
 
-// Stores a committed frequency edit of row (1..41). Every stored frequency also sets on/off
-// to 0 and W/N to "Wide" (1), whether the channel was empty or not; the scan setting stays.
-// A text equal to the one the editor opened with stores nothing, so passing through a cell
-// keeps its W/N.
-FreqCommit StoreFrequency(TVChannelRec& ch, int row, const QString& typed, const QString& opened);
+// Stores a committed frequency edit of a channel or the VFO. Every stored frequency also
+// sets on/off to 0 and W/N to "Wide" (1), whether the channel was empty or not; the scan
+// setting stays. A text equal to the one the editor opened with stores nothing, so passing
+// through a cell keeps its W/N.
+FreqCommit StoreFrequency(TVChannelRec& ch, const QString& typed, const QString& opened);
 
 // The frequency edit of row committed on the data: StoreFrequency on TVChannel[row], then
 // CurWxChAfterEdit. A row outside 1..41 stores nothing (Unchanged).

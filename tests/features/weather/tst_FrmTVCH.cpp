@@ -220,13 +220,15 @@ private slots:
         QCOMPARE(Prog::RadioData.OptFeatures.CurWxCh, int16(2));
         QCOMPARE(list(1)->currentText(), QStringLiteral("3"));
 
-        // A typo that is no number leaves the channel as it was; so does a cleared VFO.
+        // A typo that is no number leaves the channel as it was.
         EnterFrequency(8, QStringLiteral("162..5"));
         QCOMPARE(Ch(8).Valid, int16(1));
         QCOMPARE(cell(8, 1), QStringLiteral("162.55500"));
+        // The VFO empties like the others.
         EnterFrequency(41, QString());
-        QCOMPARE(Ch(41).Valid, int16(1));
-        QCOMPARE(cell(41, 1), QStringLiteral("162.55000"));
+        QCOMPARE(Ch(41).Valid, int16(0));
+        QCOMPARE(rowTexts(41), (QStringList{"", "", ""}));
+        QCOMPARE(Items(list(1)), (QStringList{"3", "4", "5", "6", "8", "9"}));
     }
 
     void inPlaceListsOfTheGrid() {
