@@ -132,24 +132,6 @@ TEST(WeatherCurrentChannel, ListHoldsTheValidChannelsOneToForty) {
     EXPECT_EQ(CurWxChFromText(QStringLiteral("x")), 0);
 }
 
-TEST(WeatherCurrentChannel, FollowsOnlyWhenTheCurrentChannelLosesItsFrequency) {
-    const struct {
-        std::vector<int> before, after;
-        int16 cur, result;
-    } cases[] = {
-        {{3, 7}, {3, 7, 9}, 6, 6},  // another channel added
-        {{3, 7}, {7}, 6, 6},        // another channel emptied
-        {{3, 7}, {3}, 6, 2},        // the current one emptied: the first listed takes over
-        {{3, 7, 9}, {3, 9}, 6, 2},
-        {{7}, {}, 6, 0},            // nothing left: as the list's empty text gives
-        {{3}, {3, 5}, 59, 59},      // a value naming no channel stays until the user chooses
-        {{}, {3}, 0, 0},            // the first channel entered does not take over by itself
-        {{3}, {3, 5}, 4, 4},        // names a listed channel now: kept (and shown)
-        {{3}, {3}, -5, -5},
-    };
-    for (const auto& c : cases) EXPECT_EQ(CurWxChAfterEdit(c.before, c.after, c.cur), c.result) << c.cur;
-}
-
 // ---- Committed edits ----
 
 TEST(WeatherEdits, FrequencyCommits) {
@@ -197,17 +179,12 @@ protected:
     }
 };
 
-TEST_F(WeatherData, EmptyingTheCurrentChannelMovesCurrentToTheFirstListed) {
+TEST_F(WeatherData, EmptyingChannelsKeepsTheirFrequenciesBehindEmptyRows) {
     Valid({3, 7, 9});
-    d.OptFeatures.CurWxCh = 6;
-    EXPECT_EQ(CommitFrequency(d, 3, QString(), QStringLiteral("162.03000")), FreqCommit::Emptied);
-    EXPECT_EQ(d.OptFeatures.CurWxCh, 6);
-    EXPECT_EQ(CommitFrequency(d, 7, QString(), QStringLiteral("162.07000")), FreqCommit::Emptied);
-    EXPECT_EQ(d.OptFeatures.CurWxCh, 8);
-    EXPECT_EQ(CommitFrequency(d, 9, QString(), QStringLiteral("162.09000")), FreqCommit::Emptied);
-    EXPECT_EQ(d.OptFeatures.CurWxCh, 0);
+    for (int row : {3, 7, 9})
+        EXPECT_EQ(CommitFrequency(d, row, QString(), FreqText(162.0 + row / 100.0)), FreqCommit::Emptied) << row;
     EXPECT_TRUE(ValidChannels(d.TVChannel).empty());
-    EXPECT_EQ(d.TVChannel[9].FreqMHz, 162.09);  // the frequency stays behind an empty row
+    EXPECT_EQ(d.TVChannel[9].FreqMHz, 162.09);
 }
 
 // The VFO goes into the radio only while it has a frequency, so it can be emptied and
