@@ -286,6 +286,15 @@ private slots:
         QCOMPARE(Items(option(13)), (QStringList{"FM", "LSB", "PA"}));
         QCOMPARE(option(13)->currentText(), QStringLiteral("FM"));
         QCOMPARE(form->EditorReady(), int16(-1));
+
+        // What the list shows is what the shown channel gets, also when USB comes back.
+        ClickRow(42);
+        QCOMPARE(option(13)->currentText(), QStringLiteral("FM"));
+        o.UsbEnable = 1;
+        ModSetComm2::RevalidateChannelModes();
+        QCOMPARE(Items(option(13)), (QStringList{"FM", "USB", "LSB", "PA"}));
+        QCOMPARE(option(13)->currentText(), QStringLiteral("FM"));
+        QCOMPARE(Channel(0, 11, 42).Mode, int16(0));
     }
 
     void hfHamHfReturnsToTheRememberedGroupsAndTheCaptionFollows() {
