@@ -43,8 +43,8 @@ public:
     bool HasShowRB() const override { return true; }
     void ShowRB() override;                // the roger-beep list after the sets changed
 
-    // The current channel's mode list again after the allowed modes changed; a mode that
-    // is no longer allowed moves to the first allowed one.
+    // The current channel's mode list again after the allowed modes changed; the shown mode,
+    // or the first allowed one when it is no longer allowed, is stored as the channel's.
     void RevalidateShownMode();
 
     void ReShowChInfoByLanguage();

@@ -131,10 +131,14 @@ void frmCommChInfo::ShowRB() {
     Combo8_Click(ModChOption::Roger);
 }
 
+// The allowed modes changed: the mode list is rebuilt and shows the mode it showed before,
+// or the first allowed one in its place. That selection counts as the choice for the
+// current channel, so the channel ends up in the mode the panel shows.
 void frmCommChInfo::RevalidateShownMode() {
-    if (Frame2->isHidden() || Combo8[ModChOption::Mode]->isHidden()) return;
-    ChannelRecord* rec = CurrentChannel();
-    if (!rec) return;
-    if (EditorReady_ == -1) rec->Mode = ModPubFun::GetValidModeIndex(rec->Mode);
-    FillPanel(*rec);
+    QComboBox* list = Combo8[ModChOption::Mode];
+    if (Frame2->isHidden() || list->isHidden()) return;
+    const int code = ModPubFun::GetValidModeIndex(ModSetComm2::GetModeCodeByName(list->currentText()));
+    SetEntries(list, ModSetComm2::ChannelModeNames(IsMemGroupName(Combo6->currentText())));
+    ModPubFun::SetComboText(list, ModSetComm2::GetModeNameByCode(code));
+    Combo8_Click(ModChOption::Mode);
 }

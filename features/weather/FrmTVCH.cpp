@@ -2,6 +2,7 @@
 // in-place editors and the settings lists.
 #include "features/weather/FrmTVCH.h"
 
+#include "core/widgets/ComboHelpers.h"
 #include "core/widgets/GridCells.h"
 #include "core/widgets/GridOverlay.h"
 #include "core/ProgramData.h"
@@ -54,8 +55,9 @@ FrmTVCH::~FrmTVCH() {
     if (!loaded_) return;
     loaded_ = false;
     // Destroyed without being closed (with its parent): an open edit still counts. Only the
-    // data is written, as the windows around are going.
-    if (!committing_ && IsEditorOpen()) StoreEditor();
+    // data is written (and the current channel follows the list), as the windows around are
+    // going.
+    if (!committing_ && IsEditorOpen() && StoreEditor() && TVCHEditCol_ == 1) ReShowTVCHCombo();
 }
 
 void FrmTVCH::Form_Load() {
@@ -92,13 +94,15 @@ void FrmTVCH::FillTVCHCombo(QComboBox* list, const std::vector<int>& channels) {
     list->addItems(TVCHLogic::ChannelItems(channels));
 }
 
-// The list of channels again after a frequency edit, showing the stored current channel
-// (nothing when it names no listed channel).
+// The list of channels again after a frequency edit. The channel shown before stays when it
+// is still listed, else the first listed one is shown, and that selection counts as the
+// user's choice: the current channel follows (0 when nothing is listed), so that the radio
+// is not left with a current channel that has no frequency.
 void FrmTVCH::ReShowTVCHCombo() {
-    ReadyFlagScope filling(TVCHReady_);
-    const auto channels = TVCHLogic::ValidChannels(Prog::RadioData.TVChannel);
-    FillTVCHCombo(Combo[1], channels);
-    Combo[1]->setCurrentIndex(TVCHLogic::CurrentIndex(channels, Prog::RadioData.OptFeatures.CurWxCh));
+    const QString shown = Combo[1]->currentText();
+    FillTVCHCombo(Combo[1], TVCHLogic::ValidChannels(Prog::RadioData.TVChannel));
+    ModPubFun::SetComboText(Combo[1], shown);
+    Combo1_Click();
 }
 
 void FrmTVCH::ShowTVChannelRow(int row) { ShowTVChannelRow(row, ItemsOf(Combo[3]), ItemsOf(Combo[4])); }
@@ -114,10 +118,12 @@ void FrmTVCH::ShowTVChannelRow(int row, const QStringList& wnItems, const QStrin
 }
 
 // Everything from the data, stored values untouched: a value that its list does not hold
-// shows as nothing chosen.
+// shows as nothing chosen (a current channel too, until a frequency edit re-lists them).
 void FrmTVCH::ShowTVChannelData() {
     ReadyFlagScope filling(TVCHReady_);
-    ReShowTVCHCombo();
+    const auto channels = TVCHLogic::ValidChannels(Prog::RadioData.TVChannel);
+    FillTVCHCombo(Combo[1], channels);
+    Combo[1]->setCurrentIndex(TVCHLogic::CurrentIndex(channels, Prog::RadioData.OptFeatures.CurWxCh));
     const QStringList wnItems = ItemsOf(Combo[3]), scanItems = ItemsOf(Combo[4]);
     for (int row = 1; row <= kTVChannelCount; ++row) ShowTVChannelRow(row, wnItems, scanItems);
     for (TVCHLogic::WxSetting setting : TVCHLogic::kWxSettings) {
@@ -171,15 +177,16 @@ void FrmTVCH::MSFlexGrid1_DblClick() {
     list->setFocus(Qt::OtherFocusReason);
 }
 
-// The open editor's content into the data (nothing on screen changes).
-void FrmTVCH::StoreEditor() {
+// The open editor's content into the data (nothing on screen changes). True when something
+// was stored.
+bool FrmTVCH::StoreEditor() {
     DataFileRec& data = Prog::RadioData;
     if (TVCHEditCol_ == 1) {
-        TVCHLogic::CommitFrequency(data, TVCHEditRow_, Text1->text(), openedText_);
-        return;
+        const auto result = TVCHLogic::CommitFrequency(data, TVCHEditRow_, Text1->text(), openedText_);
+        return result == TVCHLogic::FreqCommit::Stored || result == TVCHLogic::FreqCommit::Emptied;
     }
     TVChannelRec& ch = data.TVChannel[static_cast<std::size_t>(TVCHEditRow_)];
-    TVCHLogic::StoreListChoice(ch, TVCHEditCol_, ListOfColumn(TVCHEditCol_)->currentIndex());
+    return TVCHLogic::StoreListChoice(ch, TVCHEditCol_, ListOfColumn(TVCHEditCol_)->currentIndex());
 }
 
 void FrmTVCH::Save_TVChannel() {
@@ -189,12 +196,12 @@ void FrmTVCH::Save_TVChannel() {
     // The focus goes to the grid before the editor hides, so that it does not wander on to
     // the next control (the current-channel list would commit again).
     if (open && EditorOfColumn(TVCHEditCol_)->hasFocus()) MSFlexGrid1->setFocus(Qt::OtherFocusReason);
-    if (open) StoreEditor();
+    const bool changed = open && StoreEditor();
     HideEditors();
-    if (open) {
-        ShowTVChannelRow(TVCHEditRow_);
-        if (TVCHEditCol_ == 1) ReShowTVCHCombo();
-    }
+    if (open) ShowTVChannelRow(TVCHEditRow_);
+    // A frequency passed through unchanged (or refused) leaves the channels and the current
+    // one as they were.
+    if (changed && TVCHEditCol_ == 1) ReShowTVCHCombo();
     committing_ = false;
 }
 

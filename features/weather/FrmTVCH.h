@@ -79,7 +79,7 @@ private:
     QComboBox* ListOfColumn(int col) const;
     QComboBox* SettingList(TVCHLogic::WxSetting setting) const;
     bool IsEditorOpen() const;
-    void StoreEditor();
+    bool StoreEditor();
     void HideEditors();
 
     // Controls, named as the window's design names them.

@@ -27,8 +27,6 @@ QString ItemOrEmpty(const QStringList& items, int index) {
     return index >= 0 && index < items.size() ? items.at(index) : QString();
 }
 
-bool Contains(const std::vector<int>& list, int n) { return std::find(list.begin(), list.end(), n) != list.end(); }
-
 }  // namespace
 
 double TV_CH_Step(double mhz) {
@@ -85,16 +83,9 @@ int16 CurWxChFromText(const QString& text) {
     return static_cast<int16>(static_cast<int>(ModFun::GetIntOrDefault(text, 1)) - 1);
 }
 
-int16 CurWxChAfterEdit(const std::vector<int>& before, const std::vector<int>& after, int16 curWxCh) {
-    const int n = curWxCh + 1;
-    if (Contains(after, n) || !Contains(before, n)) return curWxCh;
-    return after.empty() ? int16{0} : static_cast<int16>(after.front() - 1);  // 0 as for the empty list's text
-}
-
-FreqCommit StoreFrequency(TVChannelRec& ch, int row, const QString& typed, const QString& opened) {
+FreqCommit StoreFrequency(TVChannelRec& ch, const QString& typed, const QString& opened) {
     if (typed == opened) return FreqCommit::Unchanged;
     if (typed.trimmed().isEmpty()) {
-        if (row == kVfoRow) return FreqCommit::Kept;
         ch.Valid = 0;
         return FreqCommit::Emptied;
     }
@@ -110,11 +101,7 @@ FreqCommit StoreFrequency(TVChannelRec& ch, int row, const QString& typed, const
 
 FreqCommit CommitFrequency(DataFileRec& data, int row, const QString& typed, const QString& opened) {
     if (row < 1 || row > kVfoRow) return FreqCommit::Unchanged;
-    const std::vector<int> before = ValidChannels(data.TVChannel);
-    const FreqCommit result = StoreFrequency(data.TVChannel[static_cast<std::size_t>(row)], row, typed, opened);
-    int16& current = data.OptFeatures.CurWxCh;
-    current = CurWxChAfterEdit(before, ValidChannels(data.TVChannel), current);
-    return result;
+    return StoreFrequency(data.TVChannel[static_cast<std::size_t>(row)], typed, opened);
 }
 
 bool StoreListChoice(TVChannelRec& ch, int column, int index) {

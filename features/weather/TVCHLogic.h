@@ -57,31 +57,29 @@ std::vector<int> ValidChannels(const TVChannelTable& table);
 QStringList ChannelItems(const std::vector<int>& channels);
 // The list position of the stored current channel; -1 when it names no listed channel.
 int CurrentIndex(const std::vector<int>& channels, int curWxCh);
-// CurWxCh for a chosen list text: its number - 1, or 0 for a text that is not a number.
+// CurWxCh for a chosen list text: its number - 1, or 0 for a text that is not a number (also
+// the empty text of an empty list).
 int16 CurWxChFromText(const QString& text);
-// CurWxCh after a frequency edit changed the listed channels from before to after: a current
-// channel that just lost its frequency gives way to the first listed one (0 when none is
-// left); any other stored value stays, also one that names no listed channel.
-int16 CurWxChAfterEdit(const std::vector<int>& before, const std::vector<int>& after, int16 curWxCh);
 
 // ---- Committed edits ----
 
 enum class FreqCommit {
     Unchanged,  // the text is as the editor was opened with: nothing stored
     Stored,     // a frequency was stored
-    Emptied,    // a cleared cell: the channel is empty now (Valid 0, other fields kept)
-    Kept,       // refused, the channel stays as it was: a text that is not a number, or a
-                // cleared VFO (the radio always has a weather VFO frequency)
+    Emptied,    // a cleared cell: the channel (or the VFO) is empty now (Valid 0, other
+                // fields kept)
+    Kept,       // a text that is not a number: refused, the channel stays as it was
 };
 
-// Stores a committed frequency edit of row (1..41). Every stored frequency also sets on/off
-// to 0 and W/N to "Wide" (1), whether the channel was empty or not; the scan setting stays.
-// A text equal to the one the editor opened with stores nothing, so passing through a cell
-// keeps its W/N.
-FreqCommit StoreFrequency(TVChannelRec& ch, int row, const QString& typed, const QString& opened);
+// Stores a committed frequency edit of a channel or the VFO. Every stored frequency also
+// sets on/off to 0 and W/N to "Wide" (1), whether the channel was empty or not; the scan
+// setting stays. A text equal to the one the editor opened with stores nothing, so passing
+// through a cell keeps its W/N.
+FreqCommit StoreFrequency(TVChannelRec& ch, const QString& typed, const QString& opened);
 
-// The frequency edit of row committed on the data: StoreFrequency on TVChannel[row], then
-// CurWxChAfterEdit. A row outside 1..41 stores nothing (Unchanged).
+// The frequency edit of row committed on the data: StoreFrequency on TVChannel[row]. A row
+// outside 1..41 stores nothing (Unchanged). The current channel is the window's to follow:
+// its list is refilled after a Stored or Emptied commit.
 FreqCommit CommitFrequency(DataFileRec& data, int row, const QString& typed, const QString& opened);
 
 // A committed list editor of column 2 (OnOff), 3 (Bandwidth) or 4 (ScanAdd): the chosen

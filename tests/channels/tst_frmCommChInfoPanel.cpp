@@ -286,6 +286,15 @@ private slots:
         QCOMPARE(Items(option(13)), (QStringList{"FM", "LSB", "PA"}));
         QCOMPARE(option(13)->currentText(), QStringLiteral("FM"));
         QCOMPARE(form->EditorReady(), int16(-1));
+
+        // What the list shows is what the shown channel gets, also when USB comes back.
+        ClickRow(42);
+        QCOMPARE(option(13)->currentText(), QStringLiteral("FM"));
+        o.UsbEnable = 1;
+        ModSetComm2::RevalidateChannelModes();
+        QCOMPARE(Items(option(13)), (QStringList{"FM", "USB", "LSB", "PA"}));
+        QCOMPARE(option(13)->currentText(), QStringLiteral("FM"));
+        QCOMPARE(Channel(0, 11, 42).Mode, int16(0));
     }
 
     void hfHamHfReturnsToTheRememberedGroupsAndTheCaptionFollows() {
@@ -366,6 +375,24 @@ private slots:
         QCOMPARE(Ref(Prog::RadioData.OptFeatures.EmgMode1, 1, 1), int16(3));
         Pick(QStringLiteral("Combo1_5"), QStringLiteral("CW"));
         QCOMPARE(Ref(Prog::RadioData.OptFeatures.EmgMode2, 1, 1), int16(5));
+    }
+
+    // An emergency channel the list does not hold shows the first listed one; it is stored
+    // when the user brings up the group, not when the window opens.
+    void unlistedEmergencyChannelIsStoredWhenTheUserShowsTheGroup() {
+        ChTest::Lay(1, 2, {{7, "28.2000"}, {3, "28.1000"}, {45, "28.3000"}});
+        ChTest::Show(1, 2);
+        OptFeatRec& o = Prog::RadioData.OptFeatures;
+        Ref(o.EmgCh1, 1, 2) = 45;
+        Ref(o.EmgCh2, 1, 2) = 7;
+        OpenEditor();
+        QCOMPARE(Items(list(QStringLiteral("Combo1_0"))), (QStringList{"3", "7"}));
+        QCOMPARE(list(QStringLiteral("Combo1_0"))->currentText(), QStringLiteral("3"));
+        QCOMPARE(Ref(o.EmgCh1, 1, 2), int16(45));
+        Pick(QStringLiteral("Combo6"), QStringLiteral("C"));
+        Pick(QStringLiteral("Combo6"), QStringLiteral("B"));
+        QCOMPARE(Ref(o.EmgCh1, 1, 2), int16(3));
+        QCOMPARE(Ref(o.EmgCh2, 1, 2), int16(7));
     }
 
     // Values no list holds, as a file or the radio can give them, are shown without a fault

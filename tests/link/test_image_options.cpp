@@ -398,6 +398,7 @@ TEST_F(ImageOptions, WeatherUnpackRules) {
 TEST_F(ImageOptions, WeatherFrequencyThatEightDigitsCannotHoldGoesOutEmpty) {
     RD().TVChannel[5] = {1, 1000.0, 0, 1, 1};
     RD().TVChannel[6] = {1, -1.0, 0, 1, 1};
+    RD().TVChannel[kTVChannelCount] = {0, 162.55, 0, 1, 1};  // an emptied VFO goes out empty too
     ModComm::InitImage();
     const Link::Image before = Link::RadioImage;
     ModCommFun::PackTVChannel();

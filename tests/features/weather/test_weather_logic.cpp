@@ -88,7 +88,7 @@ TEST(WeatherFrequency, DecimalPointUnderACommaLocale) {
     EXPECT_EQ(TV_CH_CheckFre(QStringLiteral("162,4137")), QString());
     EXPECT_EQ(FreqText(162.4125), QStringLiteral("162.41250"));
     TVChannelRec ch;
-    EXPECT_EQ(StoreFrequency(ch, 1, QStringLiteral("162.55"), QString()), FreqCommit::Stored);
+    EXPECT_EQ(StoreFrequency(ch, QStringLiteral("162.55"), QString()), FreqCommit::Stored);
     EXPECT_EQ(ch.FreqMHz, 162.55);
     std::setlocale(LC_ALL, saved.c_str());
     QLocale::setDefault(QLocale::c());
@@ -132,62 +132,40 @@ TEST(WeatherCurrentChannel, ListHoldsTheValidChannelsOneToForty) {
     EXPECT_EQ(CurWxChFromText(QStringLiteral("x")), 0);
 }
 
-TEST(WeatherCurrentChannel, FollowsOnlyWhenTheCurrentChannelLosesItsFrequency) {
-    const struct {
-        std::vector<int> before, after;
-        int16 cur, result;
-    } cases[] = {
-        {{3, 7}, {3, 7, 9}, 6, 6},  // another channel added
-        {{3, 7}, {7}, 6, 6},        // another channel emptied
-        {{3, 7}, {3}, 6, 2},        // the current one emptied: the first listed takes over
-        {{3, 7, 9}, {3, 9}, 6, 2},
-        {{7}, {}, 6, 0},            // nothing left: as the list's empty text gives
-        {{3}, {3, 5}, 59, 59},      // a value naming no channel stays until the user chooses
-        {{}, {3}, 0, 0},            // the first channel entered does not take over by itself
-        {{3}, {3, 5}, 4, 4},        // names a listed channel now: kept (and shown)
-        {{3}, {3}, -5, -5},
-    };
-    for (const auto& c : cases) EXPECT_EQ(CurWxChAfterEdit(c.before, c.after, c.cur), c.result) << c.cur;
-}
-
 // ---- Committed edits ----
 
 TEST(WeatherEdits, FrequencyCommits) {
     const struct {
         const char* what;
-        int row;
         TVChannelRec start;
         const char* typed;
         const char* opened;
         FreqCommit result;
         TVChannelRec end;
     } cases[] = {
-        {"new channel", 3, Channel(0, 0, 1, 0, 1), "150", "", FreqCommit::Stored, Channel(1, 150.0, 0, 1, 1)},
-        {"emptied before", 3, Channel(0, 162.4, 1, 0, 1), "162.5", "", FreqCommit::Stored, Channel(1, 162.5, 0, 1, 1)},
-        {"odd Valid", 3, Channel(2, 162.4, 1, 0, 1), "162.5", "", FreqCommit::Stored, Channel(1, 162.5, 0, 1, 1)},
-        {"below band", 3, Channel(0, 0, 0, 0, 0), "100", "", FreqCommit::Stored, Channel(1, 136.0, 0, 1, 0)},
-        {"above band", 3, Channel(0, 0, 0, 0, 0), "200", "", FreqCommit::Stored, Channel(1, 174.0, 0, 1, 0)},
-        {"off raster", 3, Channel(0, 0, 0, 0, 0), "162.556", "", FreqCommit::Stored, Channel(1, 162.555, 0, 1, 0)},
-        {"changed resets on/off and W/N", 3, Channel(1, 162.4, 1, 0, 1), "162.55", "162.40000", FreqCommit::Stored,
+        {"new channel", Channel(0, 0, 1, 0, 1), "150", "", FreqCommit::Stored, Channel(1, 150.0, 0, 1, 1)},
+        {"emptied before", Channel(0, 162.4, 1, 0, 1), "162.5", "", FreqCommit::Stored, Channel(1, 162.5, 0, 1, 1)},
+        {"odd Valid", Channel(2, 162.4, 1, 0, 1), "162.5", "", FreqCommit::Stored, Channel(1, 162.5, 0, 1, 1)},
+        {"below band", Channel(0, 0, 0, 0, 0), "100", "", FreqCommit::Stored, Channel(1, 136.0, 0, 1, 0)},
+        {"above band", Channel(0, 0, 0, 0, 0), "200", "", FreqCommit::Stored, Channel(1, 174.0, 0, 1, 0)},
+        {"off raster", Channel(0, 0, 0, 0, 0), "162.556", "", FreqCommit::Stored, Channel(1, 162.555, 0, 1, 0)},
+        {"changed resets on/off and W/N", Channel(1, 162.4, 1, 0, 1), "162.55", "162.40000", FreqCommit::Stored,
          Channel(1, 162.55, 0, 1, 1)},
-        {"changed resets odd W/N, keeps scan", 3, Channel(1, 162.4, 0, 5, 3), "162.55", "162.40000", FreqCommit::Stored,
+        {"changed resets odd W/N, keeps scan", Channel(1, 162.4, 0, 5, 3), "162.55", "162.40000", FreqCommit::Stored,
          Channel(1, 162.55, 0, 1, 3)},
-        {"same frequency retyped", 3, Channel(1, 162.4, 1, 0, 0), "162.4", "162.40000", FreqCommit::Stored,
+        {"same frequency retyped", Channel(1, 162.4, 1, 0, 0), "162.4", "162.40000", FreqCommit::Stored,
          Channel(1, 162.4, 0, 1, 0)},
-        {"as opened: passing through keeps Narrow", 3, Channel(1, 162.4, 1, 0, 1), "162.40000", "162.40000", FreqCommit::Unchanged,
+        {"as opened: passing through keeps Narrow", Channel(1, 162.4, 1, 0, 1), "162.40000", "162.40000", FreqCommit::Unchanged,
          Channel(1, 162.4, 1, 0, 1)},
-        {"out of band as opened", 3, Channel(1, 500.0, 1, 0, 1), "500.00000", "500.00000", FreqCommit::Unchanged,
+        {"out of band as opened", Channel(1, 500.0, 1, 0, 1), "500.00000", "500.00000", FreqCommit::Unchanged,
          Channel(1, 500.0, 1, 0, 1)},
-        {"cleared", 3, Channel(1, 162.4, 1, 0, 1), "", "162.40000", FreqCommit::Emptied, Channel(0, 162.4, 1, 0, 1)},
-        {"not a number", 3, Channel(1, 162.4, 1, 0, 1), "1.2.3", "162.40000", FreqCommit::Kept, Channel(1, 162.4, 1, 0, 1)},
-        {"a point", 3, Channel(1, 162.4, 1, 0, 1), ".", "162.40000", FreqCommit::Kept, Channel(1, 162.4, 1, 0, 1)},
-        {"VFO entered", kVfoRow, Channel(0, 0, 0, 0, 0), "162.55", "", FreqCommit::Stored, Channel(1, 162.55, 0, 1, 0)},
-        {"VFO cleared", kVfoRow, Channel(1, 162.4, 0, 1, 0), "", "162.40000", FreqCommit::Kept,
-         Channel(1, 162.4, 0, 1, 0)},
+        {"cleared", Channel(1, 162.4, 1, 0, 1), "", "162.40000", FreqCommit::Emptied, Channel(0, 162.4, 1, 0, 1)},
+        {"not a number", Channel(1, 162.4, 1, 0, 1), "1.2.3", "162.40000", FreqCommit::Kept, Channel(1, 162.4, 1, 0, 1)},
+        {"a point", Channel(1, 162.4, 1, 0, 1), ".", "162.40000", FreqCommit::Kept, Channel(1, 162.4, 1, 0, 1)},
     };
     for (const auto& c : cases) {
         TVChannelRec ch = c.start;
-        EXPECT_EQ(StoreFrequency(ch, c.row, QString::fromLatin1(c.typed), QString::fromLatin1(c.opened)), c.result) << c.what;
+        EXPECT_EQ(StoreFrequency(ch, QString::fromLatin1(c.typed), QString::fromLatin1(c.opened)), c.result) << c.what;
         EXPECT_EQ(ch, c.end) << c.what;
     }
 }
@@ -201,17 +179,24 @@ protected:
     }
 };
 
-TEST_F(WeatherData, EmptyingTheCurrentChannelMovesCurrentToTheFirstListed) {
+TEST_F(WeatherData, EmptyingChannelsKeepsTheirFrequenciesBehindEmptyRows) {
     Valid({3, 7, 9});
-    d.OptFeatures.CurWxCh = 6;
-    EXPECT_EQ(CommitFrequency(d, 3, QString(), QStringLiteral("162.03000")), FreqCommit::Emptied);
-    EXPECT_EQ(d.OptFeatures.CurWxCh, 6);
-    EXPECT_EQ(CommitFrequency(d, 7, QString(), QStringLiteral("162.07000")), FreqCommit::Emptied);
-    EXPECT_EQ(d.OptFeatures.CurWxCh, 8);
-    EXPECT_EQ(CommitFrequency(d, 9, QString(), QStringLiteral("162.09000")), FreqCommit::Emptied);
-    EXPECT_EQ(d.OptFeatures.CurWxCh, 0);
+    for (int row : {3, 7, 9})
+        EXPECT_EQ(CommitFrequency(d, row, QString(), FreqText(162.0 + row / 100.0)), FreqCommit::Emptied) << row;
     EXPECT_TRUE(ValidChannels(d.TVChannel).empty());
-    EXPECT_EQ(d.TVChannel[9].FreqMHz, 162.09);  // the frequency stays behind an empty row
+    EXPECT_EQ(d.TVChannel[9].FreqMHz, 162.09);
+}
+
+// The VFO goes into the radio only while it has a frequency, so it can be emptied and
+// entered again like any channel; it is never listed as a current channel.
+TEST_F(WeatherData, TheVfoIsEmptiedAndEnteredLikeAChannel) {
+    Valid({3});
+    d.TVChannel[kVfoRow] = Channel(1, 162.4, 0, 1, 1);
+    EXPECT_EQ(CommitFrequency(d, kVfoRow, QString(), QStringLiteral("162.40000")), FreqCommit::Emptied);
+    EXPECT_EQ(d.TVChannel[kVfoRow], Channel(0, 162.4, 0, 1, 1));
+    EXPECT_EQ(CommitFrequency(d, kVfoRow, QStringLiteral("162.55"), QString()), FreqCommit::Stored);
+    EXPECT_EQ(d.TVChannel[kVfoRow], Channel(1, 162.55, 0, 1, 1));
+    EXPECT_EQ(ValidChannels(d.TVChannel), std::vector<int>{3});
 }
 
 TEST_F(WeatherData, CommitsOutsideTheTableStoreNothing) {

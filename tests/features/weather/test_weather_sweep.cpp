@@ -66,7 +66,7 @@ protected:
             TVChannelRec& ch = Prog::RadioData.TVChannel[static_cast<std::size_t>(k)];
             ch.Valid = 0;
             const QString typed = Typed(units);
-            if (StoreFrequency(ch, k, typed, QString()) != FreqCommit::Stored ||
+            if (StoreFrequency(ch, typed, QString()) != FreqCommit::Stored ||
                 FreqText(ch.FreqMHz) != Typed(Expected(units))) {
                 ADD_FAILURE() << typed.toStdString() << " stored as " << FreqText(ch.FreqMHz).toStdString();
                 ++failures;

@@ -151,6 +151,41 @@ private slots:
         QCOMPARE(Prog::RadioData.OptFeatures.CurWxCh, int16(5));
     }
 
+    // Opening the window stores nothing; a frequency edit re-lists the channels, and the list
+    // then shows the channel it showed before, or its first one, which becomes current.
+    void currentChannelFollowsTheListAfterAFrequencyEdit() {
+        SetChannel(3, 162.4, 1, 0);
+        Prog::RadioData.OptFeatures.CurWxCh = 5;  // channel 6: not listed
+        const int16& current = Prog::RadioData.OptFeatures.CurWxCh;
+        OpenEditor();
+        QCOMPARE(Items(list(1)), QStringList{"3"});
+        QCOMPARE(list(1)->currentIndex(), -1);
+        DoubleClickCell(3, 1);
+        Key(Qt::Key_Return);  // passing through changes nothing
+        QCOMPARE(current, int16(5));
+
+        const struct {
+            int row;
+            const char* typed;
+            QStringList listed;
+            const char* shown;
+            int16 current;
+        } edits[] = {
+            {10, "150", {"3", "10"}, "3", 2},  // another channel: the first listed takes over
+            {41, "162.5", {"3", "10"}, "3", 2},
+            {3, "", {"10"}, "10", 9},
+            {10, "", {}, "", 0},               // nothing left to be current
+            {41, "", {}, "", 0},
+            {7, "151", {"7"}, "7", 6},         // the first channel entered
+        };
+        for (const auto& e : edits) {
+            EnterFrequency(e.row, QString::fromLatin1(e.typed));
+            QCOMPARE(Items(list(1)), e.listed);
+            QCOMPARE(list(1)->currentText(), QString::fromLatin1(e.shown));
+            QCOMPARE(current, e.current);
+        }
+    }
+
     void typesFrequenciesLikeAUser() {
         // Under ctest the window runs with a user's decimal comma; the texts keep ".".
         if (qEnvironmentVariable("LC_ALL") == QLatin1String("de_DE.UTF-8")) QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
@@ -220,13 +255,15 @@ private slots:
         QCOMPARE(Prog::RadioData.OptFeatures.CurWxCh, int16(2));
         QCOMPARE(list(1)->currentText(), QStringLiteral("3"));
 
-        // A typo that is no number leaves the channel as it was; so does a cleared VFO.
+        // A typo that is no number leaves the channel as it was.
         EnterFrequency(8, QStringLiteral("162..5"));
         QCOMPARE(Ch(8).Valid, int16(1));
         QCOMPARE(cell(8, 1), QStringLiteral("162.55500"));
+        // The VFO empties like the others.
         EnterFrequency(41, QString());
-        QCOMPARE(Ch(41).Valid, int16(1));
-        QCOMPARE(cell(41, 1), QStringLiteral("162.55000"));
+        QCOMPARE(Ch(41).Valid, int16(0));
+        QCOMPARE(rowTexts(41), (QStringList{"", "", ""}));
+        QCOMPARE(Items(list(1)), (QStringList{"3", "4", "5", "6", "8", "9"}));
     }
 
     void inPlaceListsOfTheGrid() {
@@ -362,12 +399,14 @@ private slots:
         Key(Qt::Key_Return);
         DoubleClickCell(9, 1);
         ClickCell(3, 1);
-        // Another channel's frequency leaves the stored current channel as it is.
+        QVERIFY(Prog::RadioData == before);
+        // Another channel's frequency re-lists the channels: the first listed becomes current.
         EnterFrequency(6, QStringLiteral("162.525"));
-        QCOMPARE(o.CurWxCh, int16(60));
-        QCOMPARE(list(1)->currentIndex(), -1);
+        QCOMPARE(o.CurWxCh, int16(0));
+        QCOMPARE(list(1)->currentText(), QStringLiteral("1"));
         form->Save_TVChannel();
         Prog::RadioData.TVChannel[6] = before.TVChannel[6];
+        o.CurWxCh = before.OptFeatures.CurWxCh;
         QVERIFY(Prog::RadioData == before);
 
         // Until the user changes them.
@@ -390,6 +429,17 @@ private slots:
         QTRY_VERIFY(host->Form() == nullptr);
         QCOMPARE(Ch(8).Valid, int16(1));
         QCOMPARE(Ch(8).FreqMHz, 151.0);
+        QCOMPARE(Prog::RadioData.OptFeatures.CurWxCh, int16(7));
+
+        // The window destroyed with the edit open: the edit still counts, and the current
+        // channel still follows.
+        Prog::RadioData.OptFeatures.CurWxCh = 20;
+        OpenEditor();
+        DoubleClickCell(10, 1);
+        Type(QStringLiteral("152"));
+        delete host->area->subWindowList().first();
+        QCOMPARE(Ch(10).FreqMHz, 152.0);
+        QCOMPARE(Prog::RadioData.OptFeatures.CurWxCh, int16(7));
 
         // The main window going with the editor open: the edit still counts.
         OpenEditor();
