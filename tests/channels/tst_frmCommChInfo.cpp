@@ -214,6 +214,49 @@ private slots:
         QCOMPARE(Numbers(1, 1).size(), 7);
     }
 
+    // Typing on the grid with no edit open used to search the column for a frequency that
+    // starts with the typed text and make that channel current, so that Enter edited it.
+    void typingOnTheGridLeavesItAsItIs() {
+        OpenEditor();
+        UserInput::ClickCell(grid(), 10, 1);  // empty: no option panel
+        QGroupBox* panel = form->findChild<QGroupBox*>(QStringLiteral("Frame2"));
+        QVERIFY(!panel->isVisible());
+        const ChannelTable channels = Prog::ChInfo;
+        const DataFileRec data = Prog::RadioData;
+        const ChannelRecord one = *Find(1, 1, 1);
+        Type(QStringLiteral("28.3"));
+        Type(QStringLiteral(" 2aM1"));
+        QCOMPARE(QApplication::focusWidget(), grid());
+        QCOMPARE(currentRow(), 10);
+        QCOMPARE(currentCol(), 1);
+        QVERIFY(!panel->isVisible());
+        QVERIFY(!box("Text2")->isVisible());
+        QVERIFY(Prog::RadioData == data);
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            for (int group = 1; group <= kGroupCount; ++group) QVERIFY(Prog::ChInfo(1, slot, group) == channels(1, slot, group));
+
+        Key(Qt::Key_Return);
+        QVERIFY(box("Text2")->isVisible());
+        QCOMPARE(form->GridState().Row, int16(10));
+        Type(QStringLiteral("28.3"));
+        Key(Qt::Key_Return);
+        Key(Qt::Key_Return);
+        QCOMPARE(Find(1, 1, 10)->Freq.Str(), std::string("283000  "));
+        QVERIFY(*Find(1, 1, 1) == one);
+
+        // The arrow and page keys still move the current cell.
+        QCOMPARE(currentRow(), 11);
+        Key(Qt::Key_Down);
+        QCOMPARE(currentRow(), 12);
+        Key(Qt::Key_Right);
+        QCOMPARE(currentCol(), 2);
+        Key(Qt::Key_PageDown);
+        QVERIFY(currentRow() > 12);
+        Key(Qt::Key_PageUp);
+        Key(Qt::Key_Up);
+        QVERIFY(currentRow() < 12);
+    }
+
     void closingWithAnEditOpenCommitsOnce() {
         OpenEditor();
         DoubleClickCell(5, 1);

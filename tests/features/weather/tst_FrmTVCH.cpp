@@ -382,6 +382,29 @@ private slots:
         QCOMPARE(o.CurWxCh, int16(3));
     }
 
+    // Typing on the grid used to make the row of a frequency starting with the typed text
+    // current; typing and Enter there do nothing, the arrow keys still move.
+    void keysOnTheGrid() {
+        SetChannel(1, 162.4, 1, 1);
+        SetChannel(2, 150.0, 0, 0);
+        OpenEditor();
+        ClickCell(5, 1);
+        const DataFileRec before = Prog::RadioData;
+        Type(QStringLiteral("16 1a."));
+        Key(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), grid());
+        QCOMPARE(grid()->currentRow() + 1, 5);
+        QCOMPARE(grid()->currentColumn() + 1, 1);
+        QVERIFY(!anyEditorOpen());
+        QVERIFY(Prog::RadioData == before);
+        QCOMPARE(rowTexts(1), (QStringList{"162.40000", "Wide", "Add"}));
+        QCOMPARE(rowTexts(5), (QStringList{"", "", ""}));
+        Key(Qt::Key_Down);
+        Key(Qt::Key_Right);
+        QCOMPARE(grid()->currentRow() + 1, 6);
+        QCOMPARE(grid()->currentColumn() + 1, 3);  // past the hidden on/off column
+    }
+
     void closingCommitsAnOpenEditOnce() {
         OpenEditor();
         DoubleClickCell(8, 1);
