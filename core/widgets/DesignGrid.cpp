@@ -41,6 +41,9 @@ QLabel* SetUp(QTableWidget* grid) {
     grid->setWordWrap(false);
     grid->setCornerButtonEnabled(false);
     grid->installEventFilter(new TypingFilter(grid));
+    // Tab leaves the grid for the next control instead of moving the current cell; so does
+    // Tab in an in-place editor, which hands it to the grid as its parent.
+    grid->setTabKeyNavigation(false);
     auto* corner = new QLabel(grid);
     corner->setObjectName(QStringLiteral("GridCorner"));
     corner->setAlignment(Qt::AlignCenter);

@@ -257,6 +257,34 @@ private slots:
         QVERIFY(currentRow() < 12);
     }
 
+    // Tab and Shift+Tab in an edit box used to move the grid's current cell and leave the box
+    // open; they move on to another control, which commits the edit.
+    void tabInAnEditBoxCommitsAndMovesOn() {
+        OpenEditor();
+        const struct {
+            int row, col;
+            Qt::KeyboardModifiers mods;
+            const char* typed;
+        } steps[] = {{10, 1, {}, "28.3"}, {12, 1, Qt::ShiftModifier, "28.4"}, {1, 2, {}, "28.1"}, {1, 2, Qt::ShiftModifier, "28.2"}};
+        for (const auto& s : steps) {
+            DoubleClickCell(s.row, s.col);
+            QLineEdit* edit = box(s.col == 1 ? "Text2" : "Text1");
+            QCOMPARE(QApplication::focusWidget(), edit);
+            Type(QString::fromLatin1(s.typed));
+            Key(Qt::Key_Tab, s.mods);
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus && focus != edit && form->isAncestorOf(focus));
+            QVERIFY(!edit->isVisible());
+            QCOMPARE(currentRow(), s.row);
+            QCOMPARE(currentCol(), s.col);
+            const ChannelRecord* ch = Find(1, 1, s.row);
+            QVERIFY(ch);
+            QCOMPARE(QString::fromStdString(s.col == 1 ? ch->Freq.Str() : ch->InitFreq.Str()),
+                     QString::fromLatin1(s.typed).remove(QLatin1Char('.')) + QStringLiteral("000  "));
+        }
+        QVERIFY(boxes->shown().empty());
+    }
+
     void closingWithAnEditOpenCommitsOnce() {
         OpenEditor();
         DoubleClickCell(5, 1);

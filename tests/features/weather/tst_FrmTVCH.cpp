@@ -405,6 +405,32 @@ private slots:
         QCOMPARE(grid()->currentColumn() + 1, 3);  // past the hidden on/off column
     }
 
+    // Tab in the frequency box used to move the grid's current cell under the open box. It
+    // moves the focus on and commits nothing: the box stays open until a commit point.
+    void tabLeavesTheFrequencyBoxOpen() {
+        OpenEditor();
+        const struct {
+            int row;
+            Qt::KeyboardModifiers mods;
+        } steps[] = {{3, {}}, {4, Qt::ShiftModifier}};
+        for (const auto& s : steps) {
+            DoubleClickCell(s.row, 1);
+            Type(QStringLiteral("150"));
+            Key(Qt::Key_Tab, s.mods);
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus && focus != text1() && form->isAncestorOf(focus));
+            QCOMPARE(grid()->currentRow() + 1, s.row);
+            QCOMPARE(grid()->currentColumn() + 1, 1);
+            QVERIFY(text1()->isVisible());
+            QCOMPARE(text1()->text(), QStringLiteral("150"));
+            QCOMPARE(Ch(s.row).Valid, int16(0));
+            ClickCell(6, 1);
+            QVERIFY(!text1()->isVisible());
+            QCOMPARE(Ch(s.row).FreqMHz, 150.0);
+            QCOMPARE(cell(s.row, 1), QStringLiteral("150.00000"));
+        }
+    }
+
     void closingCommitsAnOpenEditOnce() {
         OpenEditor();
         DoubleClickCell(8, 1);
