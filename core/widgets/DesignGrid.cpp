@@ -1,6 +1,9 @@
 #include "core/widgets/DesignGrid.h"
 
+#include <QEvent>
 #include <QHeaderView>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -8,6 +11,26 @@
 #include <algorithm>
 
 namespace DesignGrid {
+
+namespace {
+
+// Text typed on a grid goes nowhere: a QTableWidget would search its column for a cell
+// that starts with it and make that cell current. Keys without text (arrows, pages) and
+// control characters (Enter, Backspace) pass.
+class TypingFilter final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::InputMethod) return !static_cast<QInputMethodEvent*>(event)->commitString().isEmpty();
+        if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+        const QString text = static_cast<QKeyEvent*>(event)->text();
+        return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+    }
+};
+
+}  // namespace
 
 QLabel* SetUp(QTableWidget* grid) {
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -17,6 +40,10 @@ QLabel* SetUp(QTableWidget* grid) {
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grid->setWordWrap(false);
     grid->setCornerButtonEnabled(false);
+    grid->installEventFilter(new TypingFilter(grid));
+    // Tab leaves the grid for the next control instead of moving the current cell; so does
+    // Tab in an in-place editor, which hands it to the grid as its parent.
+    grid->setTabKeyNavigation(false);
     auto* corner = new QLabel(grid);
     corner->setObjectName(QStringLiteral("GridCorner"));
     corner->setAlignment(Qt::AlignCenter);

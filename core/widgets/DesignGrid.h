@@ -1,8 +1,9 @@
 #pragma once
 // The editors' grids: cells changed only through the window's own in-place editors, one cell
-// selected at a time, a vertical scroll bar always and never a horizontal one, headers of
-// fixed sizes, and a label over the header corner that carries the row-label column's
-// caption (a QTableWidget's corner has no text of its own). Sizes are in pixels.
+// selected at a time, typing on the grid without effect, Tab moving on to the next control,
+// a vertical scroll bar always and never a horizontal one, headers of fixed sizes, and a
+// label over the header corner that carries the row-label column's caption (a
+// QTableWidget's corner has no text of its own). Sizes are in pixels.
 #include <QString>
 
 class QLabel;

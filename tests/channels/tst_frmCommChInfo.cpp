@@ -214,6 +214,77 @@ private slots:
         QCOMPARE(Numbers(1, 1).size(), 7);
     }
 
+    // Typing on the grid with no edit open used to search the column for a frequency that
+    // starts with the typed text and make that channel current, so that Enter edited it.
+    void typingOnTheGridLeavesItAsItIs() {
+        OpenEditor();
+        UserInput::ClickCell(grid(), 10, 1);  // empty: no option panel
+        QGroupBox* panel = form->findChild<QGroupBox*>(QStringLiteral("Frame2"));
+        QVERIFY(!panel->isVisible());
+        const ChannelTable channels = Prog::ChInfo;
+        const DataFileRec data = Prog::RadioData;
+        const ChannelRecord one = *Find(1, 1, 1);
+        Type(QStringLiteral("28.3"));
+        Type(QStringLiteral(" 2aM1"));
+        QCOMPARE(QApplication::focusWidget(), grid());
+        QCOMPARE(currentRow(), 10);
+        QCOMPARE(currentCol(), 1);
+        QVERIFY(!panel->isVisible());
+        QVERIFY(!box("Text2")->isVisible());
+        QVERIFY(Prog::RadioData == data);
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            for (int group = 1; group <= kGroupCount; ++group) QVERIFY(Prog::ChInfo(1, slot, group) == channels(1, slot, group));
+
+        Key(Qt::Key_Return);
+        QVERIFY(box("Text2")->isVisible());
+        QCOMPARE(form->GridState().Row, int16(10));
+        Type(QStringLiteral("28.3"));
+        Key(Qt::Key_Return);
+        Key(Qt::Key_Return);
+        QCOMPARE(Find(1, 1, 10)->Freq.Str(), std::string("283000  "));
+        QVERIFY(*Find(1, 1, 1) == one);
+
+        // The arrow and page keys still move the current cell.
+        QCOMPARE(currentRow(), 11);
+        Key(Qt::Key_Down);
+        QCOMPARE(currentRow(), 12);
+        Key(Qt::Key_Right);
+        QCOMPARE(currentCol(), 2);
+        Key(Qt::Key_PageDown);
+        QVERIFY(currentRow() > 12);
+        Key(Qt::Key_PageUp);
+        Key(Qt::Key_Up);
+        QVERIFY(currentRow() < 12);
+    }
+
+    // Tab and Shift+Tab in an edit box used to move the grid's current cell and leave the box
+    // open; they move on to another control, which commits the edit.
+    void tabInAnEditBoxCommitsAndMovesOn() {
+        OpenEditor();
+        const struct {
+            int row, col;
+            Qt::KeyboardModifiers mods;
+            const char* typed;
+        } steps[] = {{10, 1, {}, "28.3"}, {12, 1, Qt::ShiftModifier, "28.4"}, {1, 2, {}, "28.1"}, {1, 2, Qt::ShiftModifier, "28.2"}};
+        for (const auto& s : steps) {
+            DoubleClickCell(s.row, s.col);
+            QLineEdit* edit = box(s.col == 1 ? "Text2" : "Text1");
+            QCOMPARE(QApplication::focusWidget(), edit);
+            Type(QString::fromLatin1(s.typed));
+            Key(Qt::Key_Tab, s.mods);
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus && focus != edit && form->isAncestorOf(focus));
+            QVERIFY(!edit->isVisible());
+            QCOMPARE(currentRow(), s.row);
+            QCOMPARE(currentCol(), s.col);
+            const ChannelRecord* ch = Find(1, 1, s.row);
+            QVERIFY(ch);
+            QCOMPARE(QString::fromStdString(s.col == 1 ? ch->Freq.Str() : ch->InitFreq.Str()),
+                     QString::fromLatin1(s.typed).remove(QLatin1Char('.')) + QStringLiteral("000  "));
+        }
+        QVERIFY(boxes->shown().empty());
+    }
+
     void closingWithAnEditOpenCommitsOnce() {
         OpenEditor();
         DoubleClickCell(5, 1);

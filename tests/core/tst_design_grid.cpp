@@ -2,7 +2,9 @@
 // cells and headers, and the row-label column with its corner caption.
 #include "core/widgets/DesignGrid.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -46,6 +48,31 @@ private slots:
         QCOMPARE(grid.selectedItems(), QList<QTableWidgetItem*>{grid.item(2, 1)});
         QTest::mouseClick(grid.viewport(), Qt::LeftButton, Qt::ShiftModifier, at(0, 1));
         QCOMPARE(grid.selectedItems(), QList<QTableWidgetItem*>{grid.item(0, 1)});
+    }
+
+    // Typed text, text from an input method and Tab leave the current cell where it is (no
+    // search for a cell that starts with the text); the arrow keys move it. A fresh grid each,
+    // as the search joins texts typed in quick succession.
+    void typingMovesNoCurrentCell() {
+        for (int way = 0; way < 3; ++way) {
+            QTableWidget grid(3, 2);
+            for (int row = 0; row < 3; ++row)
+                for (int col = 0; col < 2; ++col) grid.setItem(row, col, new QTableWidgetItem(QStringLiteral("x")));
+            DesignGrid::SetUp(&grid);
+            grid.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&grid));
+            grid.setCurrentCell(0, 1);
+            if (way == 0) QTest::keyClicks(&grid, QStringLiteral("x X"));
+            if (way == 1) {
+                QInputMethodEvent composed;
+                composed.setCommitString(QStringLiteral("x"));
+                QApplication::sendEvent(&grid, &composed);
+            }
+            if (way == 2) QTest::keyClick(&grid, Qt::Key_Tab);
+            QCOMPARE(grid.currentItem(), grid.item(0, 1));
+            QTest::keyClick(&grid, Qt::Key_Down);
+            QCOMPARE(grid.currentItem(), grid.item(1, 1));
+        }
     }
 
     // A vertical scroll bar even when every row fits, and none across however wide the

@@ -421,6 +421,55 @@ private slots:
         QCOMPARE(o.CurWxCh, int16(3));
     }
 
+    // Typing on the grid used to make the row of a frequency starting with the typed text
+    // current; typing and Enter there do nothing, the arrow keys still move.
+    void keysOnTheGrid() {
+        SetChannel(1, 162.4, 1, 1);
+        SetChannel(2, 150.0, 0, 0);
+        OpenEditor();
+        ClickCell(5, 1);
+        const DataFileRec before = Prog::RadioData;
+        Type(QStringLiteral("16 1a."));
+        Key(Qt::Key_Return);
+        QCOMPARE(QApplication::focusWidget(), grid());
+        QCOMPARE(grid()->currentRow() + 1, 5);
+        QCOMPARE(grid()->currentColumn() + 1, 1);
+        QVERIFY(!anyEditorOpen());
+        QVERIFY(Prog::RadioData == before);
+        QCOMPARE(rowTexts(1), (QStringList{"162.40000", "Wide", "Add"}));
+        QCOMPARE(rowTexts(5), (QStringList{"", "", ""}));
+        Key(Qt::Key_Down);
+        Key(Qt::Key_Right);
+        QCOMPARE(grid()->currentRow() + 1, 6);
+        QCOMPARE(grid()->currentColumn() + 1, 3);  // past the hidden on/off column
+    }
+
+    // Tab in the frequency box used to move the grid's current cell under the open box. It
+    // moves the focus on and commits nothing: the box stays open until a commit point.
+    void tabLeavesTheFrequencyBoxOpen() {
+        OpenEditor();
+        const struct {
+            int row;
+            Qt::KeyboardModifiers mods;
+        } steps[] = {{3, {}}, {4, Qt::ShiftModifier}};
+        for (const auto& s : steps) {
+            DoubleClickCell(s.row, 1);
+            Type(QStringLiteral("150"));
+            Key(Qt::Key_Tab, s.mods);
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus && focus != text1() && form->isAncestorOf(focus));
+            QCOMPARE(grid()->currentRow() + 1, s.row);
+            QCOMPARE(grid()->currentColumn() + 1, 1);
+            QVERIFY(text1()->isVisible());
+            QCOMPARE(text1()->text(), QStringLiteral("150"));
+            QCOMPARE(Ch(s.row).Valid, int16(0));
+            ClickCell(6, 1);
+            QVERIFY(!text1()->isVisible());
+            QCOMPARE(Ch(s.row).FreqMHz, 150.0);
+            QCOMPARE(cell(s.row, 1), QStringLiteral("150.00000"));
+        }
+    }
+
     void closingCommitsAnOpenEditOnce() {
         OpenEditor();
         DoubleClickCell(8, 1);
