@@ -10,6 +10,7 @@
 #include "core/widgets/CaptionSetters.h"
 #include "core/widgets/DesignGrid.h"
 #include "core/widgets/DesignLayout.h"
+#include "core/widgets/DropList.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -36,7 +37,7 @@ using DesignLayout::Px;
 using DesignLayout::TwRect;
 
 QComboBox* MakeList(QWidget* parent, const QString& name, int left, int top, int width) {
-    auto* list = new QComboBox(parent);
+    auto* list = new DropList(parent);
     list->setObjectName(name);
     list->setGeometry(TwRect(left, top, width, kListHeightTw));
     list->setMaxVisibleItems(16);
@@ -70,7 +71,7 @@ void frmCommChInfo::BuildControls() {
     CommandClose = new QPushButton(this);
     CommandClose->setObjectName(QStringLiteral("CommandClose"));
     CommandClose->setGeometry(TwRect(8400, 8640, 1095, 375));
-    Combo4 = new QComboBox(this);
+    Combo4 = new DropList(this);
     Combo4->setObjectName(QStringLiteral("Combo4"));
     Combo4->hide();
 }

@@ -5,6 +5,7 @@
 #include "core/lang/ModEnglishOpt.h"
 #include "core/widgets/CaptionSetters.h"
 #include "core/widgets/DesignLayout.h"
+#include "core/widgets/DropList.h"
 #include "features/optfeatures/FrmOptFeatures.h"
 
 #include <QCheckBox>
@@ -49,7 +50,7 @@ constexpr ListPlace kListPlaces[] = {
 };
 
 QComboBox* MakeList(QWidget* parent, const QString& name) {
-    auto* list = new QComboBox(parent);
+    auto* list = new DropList(parent);
     list->setObjectName(name);
     list->setMaxVisibleItems(16);
     list->hide();  // shown where the design places it

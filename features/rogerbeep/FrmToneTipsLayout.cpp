@@ -4,6 +4,7 @@
 #include "core/lang/ModBeepText.h"
 #include "core/widgets/CaptionSetters.h"
 #include "core/widgets/DesignLayout.h"
+#include "core/widgets/DropList.h"
 #include "features/rogerbeep/DrawRB.h"
 #include "features/rogerbeep/FrmToneTips.h"
 #include "features/rogerbeep/ModBeep.h"
@@ -30,7 +31,7 @@ using DesignLayout::TwRect;
 QString Indexed(const char* name, int index) { return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index); }
 
 QComboBox* MakeList(QWidget* parent, const QString& name, int left, int top) {
-    auto* list = new QComboBox(parent);
+    auto* list = new DropList(parent);
     list->setObjectName(name);
     list->setGeometry(TwRect(left, top, kListWidthTw, kListHeightTw));
     list->setMaxVisibleItems(16);

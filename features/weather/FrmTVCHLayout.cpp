@@ -8,6 +8,7 @@
 #include "core/widgets/CaptionSetters.h"
 #include "core/widgets/DesignGrid.h"
 #include "core/widgets/DesignLayout.h"
+#include "core/widgets/DropList.h"
 #include "features/weather/FrmTVCH.h"
 
 #include <QComboBox>
@@ -34,7 +35,7 @@ using DesignLayout::Px;
 using DesignLayout::TwRect;
 
 QComboBox* MakeList(QWidget* parent, const QString& name, int width) {
-    auto* list = new QComboBox(parent);
+    auto* list = new DropList(parent);
     list->setObjectName(name);
     list->resize(Px(width), Px(kListHeightTw));
     return list;

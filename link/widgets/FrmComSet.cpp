@@ -7,6 +7,7 @@
 #include "core/widgets/CaptionSetters.h"
 #include "core/widgets/ComboHelpers.h"
 #include "core/widgets/DesignLayout.h"
+#include "core/widgets/DropList.h"
 #include "link/widgets/ModSetComm2.h"
 #include "platform/ProfileIni.h"
 
@@ -37,7 +38,7 @@ QStringList Items(const QComboBox* combo) {
 FrmComSet::FrmComSet(QWidget* parent)
     : QDialog(parent),
       Label1(new QLabel(this)),
-      Combo1(new QComboBox(this)),
+      Combo1(new DropList(this)),
       CommandOK(new QPushButton(this)),
       CommandCancel(new QPushButton(this)),
       ReShowComPortTimer(new QTimer(this)) {

@@ -7,6 +7,7 @@
 #include "core/widgets/ComboHelpers.h"
 #include "platform/ProfileIni.h"
 #include "core/widgets/DesignLayout.h"
+#include "core/widgets/DropList.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -23,7 +24,7 @@ int NameBase() { return (Lang::Current() - 1) * 2; }
 FrmSetLanguage::FrmSetLanguage(QWidget* parent)
     : QDialog(parent),
       Label1(new QLabel(this)),
-      Combo1(new QComboBox(this)),
+      Combo1(new DropList(this)),
       Command1(new QPushButton(this)),
       Command2(new QPushButton(this)) {
     setObjectName(QStringLiteral("FrmSetLanguage"));

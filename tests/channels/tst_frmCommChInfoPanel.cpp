@@ -366,6 +366,34 @@ private slots:
         QCOMPARE(list(QStringLiteral("Combo1_6"))->currentText(), QStringLiteral("Off"));
     }
 
+    // The wheel over a list without the focus scrolls past it: the grid keeps the focus and
+    // neither the list nor the data changes. A focused list steps with the wheel and stores.
+    void wheelChangesOnlyTheFocusedList() {
+        OpenEditor();
+        ClickRow(1);
+        QVERIFY(grid()->hasFocus());
+        const DataFileRec data = Prog::RadioData;
+        const ChannelRecord channel = Channel(1, 1, 1);
+        for (const char* name : {"Combo1_2", "Combo1_6", "Combo8_15", "Combo8_10", "Combo8_6", "Combo8_7", "Combo8_9",
+                                 "Combo2", "Combo6", "Combo3"}) {
+            QComboBox* box = list(QLatin1String(name));
+            QVERIFY2(box->isVisible() && box->isEnabled() && box->count() > 1, name);
+            const int shown = box->currentIndex();
+            UserInput::Wheel(box, shown + 1 < box->count() ? -1 : 1);
+            QVERIFY2(box->currentIndex() == shown, name);
+            QVERIFY2(grid()->hasFocus(), name);
+        }
+        QVERIFY(Prog::RadioData == data);
+        QVERIFY(Channel(1, 1, 1) == channel);
+
+        QComboBox* emgMode = list(QStringLiteral("Combo1_2"));
+        emgMode->setFocus(Qt::TabFocusReason);
+        QCOMPARE(emgMode->currentText(), QStringLiteral("FM"));
+        UserInput::Wheel(emgMode, -1);
+        QCOMPARE(emgMode->currentText(), QStringLiteral("AM"));
+        QCOMPARE(Ref(Prog::RadioData.OptFeatures.EmgMode1, 1, 1), int16(1));
+    }
+
     void emergencyModes() {
         Ref(Prog::RadioData.OptFeatures.EmgMode1, 1, 1) = 5;
         OpenEditor();

@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 #include <QtTest>
 
 namespace UserInput {
@@ -86,6 +88,20 @@ void DoubleClickCell(QTableWidget* grid, int row, int col) {
     const QPoint at = CellCentre(grid, row, col);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+}
+
+void Wheel(QWidget* over, int notches) {
+    QVERIFY(over && over->isVisible());
+    QWidget* window = over->window();
+    const QPoint inWindow = over->mapTo(window, over->rect().center());
+    QWidget* under = window->childAt(inWindow);
+    if (!under) under = window;
+    const QPointF at = under->mapFrom(window, inWindow);
+    QWheelEvent wheel(at, under->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    // Only a wheel that comes from the window system takes the focus and travels to the parents.
+    QSpontaneKeyEvent::setSpontaneous(&wheel);
+    QApplication::instance()->notify(under, &wheel);
 }
 
 }  // namespace UserInput

@@ -11,6 +11,7 @@
 class QComboBox;
 class QLineEdit;
 class QTableWidget;
+class QWidget;
 
 namespace UserInput {
 
@@ -41,5 +42,11 @@ void Retype(QLineEdit* box, const QString& text);
 QPoint CellCentre(QTableWidget* grid, int row, int col);
 void ClickCell(QTableWidget* grid, int row, int col);
 void DoubleClickCell(QTableWidget* grid, int row, int col);
+
+// Turns the mouse wheel by notches (positive away from the user, that is up) with the pointer
+// over the centre of over, delivered as the window system delivers it: to the widget under the
+// pointer, handing the focus to one that takes it by wheel and passing the wheel on to the
+// parents for as long as a widget ignores it.
+void Wheel(QWidget* over, int notches);
 
 }  // namespace UserInput

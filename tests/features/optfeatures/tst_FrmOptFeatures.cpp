@@ -222,6 +222,27 @@ private slots:
         Expect([&] { Click(check1(2)); }, [](D& r) { r.OptFeatures.BeepOn = 1; });
     }
 
+    // A wheel over a list without the focus changes neither the list nor the record, and the
+    // focus stays where it was.
+    void wheelPastTheListsChangesNothing() {
+        OpenEditor();
+        auto* close = w<QPushButton>(QStringLiteral("CommandClose"));
+        close->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(close->hasFocus());
+        const DataFileRec before = d;
+        QList<QComboBox*> lists;
+        for (int i : kVisibleLists) lists << combo1(i);
+        for (int i : {0, 1, 2, 3, 5}) lists << combo2(i);
+        for (QComboBox* list : lists) {
+            QVERIFY2(list->isVisible() && list->count() > 1, qPrintable(list->objectName()));
+            const int shown = list->currentIndex();
+            UserInput::Wheel(list, shown + 1 < list->count() ? -1 : 1);
+            QVERIFY2(list->currentIndex() == shown, qPrintable(list->objectName()));
+            QVERIFY2(close->hasFocus(), qPrintable(list->objectName()));
+        }
+        QVERIFY(d == before);
+    }
+
     void rxNrcOneSwitchesRxCompOff() {
         d.RxComp = 1;
         OpenEditor();

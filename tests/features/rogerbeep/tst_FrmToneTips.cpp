@@ -254,6 +254,25 @@ private slots:
         QVERIFY(host->calls.isEmpty());
     }
 
+    // A wheel over a list without the focus changes neither the list nor the sets.
+    void wheelPastTheListsChangesNothing() {
+        OpenEditor();
+        QPushButton* close = button(QStringLiteral("CommandClose"));
+        close->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(close->hasFocus());
+        const DataFileRec before = Prog::RadioData;
+        QList<QComboBox*> lists = {repeat(), pause()};
+        for (int k = 1; k <= 14; ++k) lists << freq(k) << len(k);
+        for (QComboBox* list : lists) {
+            QVERIFY2(list->isVisible(), qPrintable(list->objectName()));
+            const int shown = list->currentIndex();
+            UserInput::Wheel(list, shown + 1 < list->count() ? -1 : 1);
+            QVERIFY2(list->currentIndex() == shown, qPrintable(list->objectName()));
+            QVERIFY2(close->hasFocus(), qPrintable(list->objectName()));
+        }
+        QVERIFY(Prog::RadioData == before);
+    }
+
     // The chart paints the boxes of the shown set: set 4 rises in red and blue; a tone
     // turned to "None" lies flat and another frequency changes its height.
     void chartOfTheShownSet() {

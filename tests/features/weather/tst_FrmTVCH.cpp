@@ -359,6 +359,32 @@ private slots:
         }
     }
 
+    // A wheel over a settings list without the focus changes neither the list nor the data;
+    // the in-place list of a cell has the focus and steps with the wheel like a choice.
+    void wheelChangesOnlyTheFocusedList() {
+        SetChannel(1, 162.4, 1, 0);
+        SetChannel(2, 162.425, 1, 0);
+        OpenEditor();
+        ClickCell(1, 1);
+        QVERIFY(grid()->hasFocus());
+        const DataFileRec before = Prog::RadioData;
+        for (int n : {1, 5, 6, 7, 8, 9}) {
+            QComboBox* box = list(n);
+            QVERIFY2(box->count() > 1, qPrintable(box->objectName()));
+            const int shown = box->currentIndex();
+            UserInput::Wheel(box, shown + 1 < box->count() ? -1 : 1);
+            QVERIFY2(box->currentIndex() == shown, qPrintable(box->objectName()));
+            QVERIFY2(grid()->hasFocus(), qPrintable(box->objectName()));
+        }
+        QVERIFY(Prog::RadioData == before);
+
+        DoubleClickCell(1, 3);
+        QCOMPARE(QApplication::focusWidget(), list(3));
+        UserInput::Wheel(list(3), 1);
+        QCOMPARE(list(3)->currentText(), QStringLiteral("Narrow"));
+        QCOMPARE(Ch(1).Bandwidth, int16(0));
+    }
+
     // Values no list holds, as a file or the radio can give them, are shown without a fault
     // and stay as they are until the user changes them.
     void valuesOutsideTheListsAreShownAndKept() {

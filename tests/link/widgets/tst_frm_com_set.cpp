@@ -142,6 +142,24 @@ private slots:
         QCOMPARE(SetupFile(), kSetup);
     }
 
+    // The wheel over the list steps the port only while the list has the focus.
+    void wheelChangesTheListOnlyWithTheFocus() {
+        Prog::ComPort = 1;
+        Open();
+        QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+        Button("CommandCancel")->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(Button("CommandCancel")->hasFocus());
+        UserInput::Wheel(Combo(), -1);
+        QCOMPARE(Combo()->currentText(), QStringLiteral("COM1"));
+        QCOMPARE(int(dialog_->SelectedPort()), 1);
+        QVERIFY(Button("CommandCancel")->hasFocus());
+
+        Combo()->setFocus(Qt::TabFocusReason);
+        UserInput::Wheel(Combo(), -1);
+        QCOMPARE(Combo()->currentText(), QStringLiteral("COM3"));
+        QCOMPARE(int(dialog_->SelectedPort()), 3);
+    }
+
     void refreshKeepsTheChoiceWhileItsPortExists() {
         Prog::ComPort = 1;
         Open();

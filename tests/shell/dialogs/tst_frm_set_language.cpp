@@ -148,6 +148,19 @@ private slots:
         QCOMPARE(SetupFile(), kSetup);
     }
 
+    void wheelOverTheListWithoutTheFocusChangesNothing() {
+        Open(1, 0);
+        QVERIFY(QTest::qWaitForWindowActive(dialog_.get()));
+        Button("Command1")->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(Button("Command1")->hasFocus());
+        UserInput::Wheel(Combo(), -1);
+        QCOMPARE(Combo()->currentText(), QStringLiteral("English"));
+        QVERIFY(Button("Command1")->hasFocus());
+        QTest::keyClick(Button("Command1"), Qt::Key_Return);
+        QCOMPARE(int(Prog::CurLanguage), 1);
+        QCOMPARE(SetupFile(), SetupWith("1"));
+    }
+
     void okWithABadLanguageValueMakesItEnglish() {
         Open(0, 0);
         QTest::mouseClick(Button("Command1"), Qt::LeftButton);
