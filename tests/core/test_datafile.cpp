@@ -204,7 +204,7 @@ TEST(DataFileVersions, WithoutPairsOnlyTheOwnVersionOpens) {
     ModMain::Main(nullptr);
     Prog::DataFileName = env.Path(QStringLiteral("a.dat"));
     ASSERT_TRUE(ModFreFile::SaveDataFile());
-    EXPECT_TRUE(ModFreFile::OpenDataFile());
+    EXPECT_TRUE(ModFreFile::OpenDataFile(Prog::DataFileName));
     EXPECT_TRUE(boxes.shown().empty());
 
     env.WriteFile(QStringLiteral("v301.dat"), "V301" + env.ReadFile(QStringLiteral("a.dat")).mid(4));
