@@ -1,13 +1,15 @@
 #pragma once
 // A transfer test bench: a fresh installation tree, the radio emulator on an in-process
 // line behind COM kCom, scripted message boxes and fake window services whose calls and
-// boxes land on one time line, and the log clock fixed.
+// boxes land on one time line, the log clock fixed, and reply time-outs that run only
+// when the test says so.
 #include "core/ProgramData.h"
 #include "link/LinkData.h"
 #include "link/ModComm.h"
 #include "platform/serial/InProcessSerialBackend.h"
 #include "tests/core/CoreTestEnv.h"
 #include "tests/support/FakeWindowServices.h"
+#include "tests/support/ReplyTimeouts.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TestLoop.h"
 #include "tests/support/WorkingData.h"
@@ -25,9 +27,6 @@
 namespace LinkTest {
 
 constexpr int kCom = 5;
-// A reply time-out shorter than the radio's 300 ms, for tests that wait through many of them.
-// Long enough that a loaded machine does not turn a late reply into a lost one.
-constexpr int kShortWaitMs = 120;
 
 using TestData::WorkingData;
 using TestLoop::EnsureApp;
@@ -79,6 +78,8 @@ protected:
 
     // What a transfer command and its progress window do: open, fill, start.
     void StartTransfer(int16 commType);
+    // From now on a pending time-out runs once the line is quiet (by default none runs).
+    void TimeOutWhenQuiet();
     // Runs until the link is idle again.
     bool RunToEnd(int timeoutMs = 60000);
     // Starts and runs a whole transfer.
@@ -94,6 +95,7 @@ protected:
     QStringList CallsBesideProgress() const;
 
     std::unique_ptr<CoreTestEnv> env;
+    std::unique_ptr<ReplyTimeouts> timeouts;
     FakeWindowServices windows;
     ScriptedMessageBoxes boxes;
     TimelineBoxes timeline{boxes, windows};

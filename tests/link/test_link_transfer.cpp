@@ -182,7 +182,7 @@ TEST_F(TransferTest, UnlistedFirmwareAnsweredYesHandsOverToTheVersionThatSupport
 }
 
 TEST_F(TransferTest, AMissingEndAcknowledgeCountsAsSuccess) {
-    ModComm::SetWaitTimerInterval(kShortWaitMs);
+    TimeOutWhenQuiet();
     RadioEmulatorFaults faults;
     faults.noEndAck = true;
     radio.SetFaults(faults);
@@ -203,7 +203,7 @@ TEST_F(TransferTest, TheRadioInformationReadEndsWithTheHandshake) {
     EXPECT_FALSE(ModComm::MSComm1().PortOpen());
 
     // Unanswered, it ends at the first time-out instead of staying open.
-    ModComm::SetWaitTimerInterval(kShortWaitMs);
+    TimeOutWhenQuiet();
     radio.Detach();
     StartTransfer(3);
     ASSERT_TRUE(RunToEnd());

@@ -4,6 +4,7 @@
 // radio's channels; Write with an edit still open; a missing port, a declined question, a
 // port pulled away, a radio gone silent and the window resized while it waits; and a language
 // chosen in the language dialog.
+#include "ReplyTimeouts.h"
 #include "ScriptedMessageBoxes.h"
 #include "ShellTestEnv.h"
 #include "WorkingData.h"
@@ -91,6 +92,9 @@ class TestRadioCommands : public QObject {
     std::unique_ptr<InProcessSerialLine> line_;
     std::unique_ptr<RadioEmulator> radio_;
     std::unique_ptr<RadioEmulatorPty> pty_;
+    // A reply time-out runs once the in-process line is quiet; over the pseudo-terminal
+    // nothing tells a late reply from a lost one, and none runs.
+    std::unique_ptr<ReplyTimeouts> timeouts_;
     std::function<void(const QByteArray&, int)> onFrame_;
     int framesSeen_ = 0;
     frmMain* w_ = nullptr;
@@ -136,6 +140,7 @@ private slots:
         env_ = std::make_unique<ShellTestEnv>();
         boxes_ = std::make_unique<ScriptedMessageBoxes>();
         radio_ = std::make_unique<RadioEmulator>();
+        timeouts_ = std::make_unique<ReplyTimeouts>([this] { return line_ && LineQuiet(*line_, *radio_); });
         framesSeen_ = 0;
         onFrame_ = nullptr;
         connect(radio_.get(), &RadioEmulator::frameSeen, this, [this](const QByteArray& frame) {
@@ -155,13 +160,13 @@ private slots:
         radio_->Detach();
         ComPorts::ClearInProcessLines();
         qunsetenv(kOverride);
+        timeouts_.reset();
         pty_.reset();
         radio_.reset();
         line_.reset();
         env_.reset();
         boxes_.reset();
         Link::Reset();
-        ModComm::SetWaitTimerInterval(0);  // the default again
         QVERIFY2(!watchdogFired_, "a transfer did not end");
         QCOMPARE(unscripted, 0);
     }
@@ -310,13 +315,14 @@ private slots:
     }
 
     // The radio goes silent at block 200; once that block's request has gone out unanswered,
-    // the main window is resized, minimised and restored while the reply timer runs (inside
+    // the main window is resized, minimised and restored while the time-out is pending (inside
     // the progress window's modal loop, as a user would). The time-out still asks, and Cancel
-    // leaves the working data as it was. (The timer gets a second here so that the window
-    // steps surely fall inside it.)
+    // leaves the working data as it was. (The time-out is held back until the window steps
+    // are done.)
     void resizingKeepsTheTimeoutAndCancelKeepsTheData() {
         Connect(false);
-        ModComm::SetWaitTimerInterval(1000);
+        const auto stepsDone = std::make_shared<bool>(false);
+        timeouts_->SetReplyMissing([this, stepsDone] { return *stepsDone && LineQuiet(*line_, *radio_); });
         // The first 200 blocks hold bytes other than the 0xFF of the cleared fill, so that
         // a served block can be told from one never served.
         QByteArray served = RadioEmulator::DefaultImage();
@@ -348,6 +354,7 @@ private slots:
                 note("still one box", boxes_->shown().size() == 1);
                 note("still 199 blocks", radio_->GetCounters().blocksRead == 199);
                 atSilence << QStringLiteral("done");
+                *stepsDone = true;
             });
         };
         const QByteArray before = WorkingData();

@@ -15,6 +15,7 @@
 #include "platform/serial/InProcessSerialBackend.h"
 #include "platform/serial/MSComm.h"
 #include "tests/core/CoreTestEnv.h"
+#include "tests/support/ReplyTimeouts.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/emulator/RadioEmulator.h"
 
@@ -70,6 +71,7 @@ class TestProgressWindows : public QObject {
     std::unique_ptr<ScriptedMessageBoxes> boxes_;
     std::unique_ptr<InProcessSerialLine> line_;
     std::unique_ptr<RadioEmulator> radio_;
+    std::unique_ptr<ReplyTimeouts> timeouts_;
     // Runs on the radio's side at every frame it sees: (frame, frames seen so far).
     std::function<void(const QByteArray&, int)> onFrame_;
     int framesSeen_ = 0;
@@ -114,6 +116,7 @@ private slots:
         radio_ = std::make_unique<RadioEmulator>();
         ComPorts::RegisterInProcessLine(kCom, line_.get());
         QVERIFY(radio_->Attach(line_.get()));
+        timeouts_ = std::make_unique<ReplyTimeouts>([this] { return LineQuiet(*line_, *radio_); });
         framesSeen_ = 0;
         onFrame_ = nullptr;
         connect(radio_.get(), &RadioEmulator::frameSeen, this, [this](const QByteArray& frame) {
@@ -126,6 +129,7 @@ private slots:
         ModComm::CloseCommPort();
         radio_->Detach();
         ComPorts::ClearInProcessLines();
+        timeouts_.reset();
         radio_.reset();
         line_.reset();
         boxes_.reset();
