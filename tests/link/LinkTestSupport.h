@@ -27,12 +27,15 @@
 namespace LinkTest {
 
 constexpr int kCom = 5;
+// How long a wait may take before the test counts as hung: whole transfers under a
+// sanitizer on a loaded machine take tens of seconds, and only a hang takes this long.
+constexpr int kHangMs = 300000;
 
 using TestData::WorkingData;
 using TestLoop::EnsureApp;
 using TestLoop::Spin;
 // Runs the event loop until done() holds or about timeoutMs have passed; returns done().
-inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000) {
+inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = kHangMs) {
     return TestLoop::WaitUntil(done, timeoutMs);
 }
 
@@ -81,7 +84,7 @@ protected:
     // From now on a pending time-out runs once the line is quiet (by default none runs).
     void TimeOutWhenQuiet();
     // Runs until the link is idle again.
-    bool RunToEnd(int timeoutMs = 60000);
+    bool RunToEnd(int timeoutMs = kHangMs);
     // Starts and runs a whole transfer.
     bool Transfer(int16 commType);
 
