@@ -12,8 +12,9 @@ namespace ModComm {
 
 namespace {
 
-constexpr int kDefaultIntervalMs = 300;
-int g_intervalMs = kDefaultIntervalMs;
+constexpr int kIntervalMs = 300;
+bool g_manual = false;
+bool g_manualPending = false;  // a time-out armed while manual
 
 struct LinkPort {
     QPointer<QObject> holder;
@@ -29,7 +30,7 @@ LinkPort& Port() {
     g_port.waitTimer = new QTimer(holder);
     g_port.waitTimer->setSingleShot(true);
     g_port.waitTimer->setTimerType(Qt::PreciseTimer);
-    g_port.waitTimer->setInterval(g_intervalMs);
+    g_port.waitTimer->setInterval(kIntervalMs);
     QObject::connect(g_port.comm, &MSComm::OnComm, g_port.comm, &MSComm1_OnComm);
     QObject::connect(g_port.waitTimer, &QTimer::timeout, g_port.waitTimer, &WaitTimer_Timer);
     g_port.holder = holder;
@@ -40,20 +41,31 @@ LinkPort& Port() {
 
 MSComm& MSComm1() { return *Port().comm; }
 
-bool IsWaitTimerOn() { return g_port.holder && g_port.waitTimer->isActive(); }
+bool IsWaitTimerOn() { return g_manual ? g_manualPending : (g_port.holder && g_port.waitTimer->isActive()); }
 
-void SetWaitTimerInterval(int ms) {
-    g_intervalMs = ms > 0 ? ms : kDefaultIntervalMs;
-    if (g_port.holder) g_port.waitTimer->setInterval(g_intervalMs);
+void SetWaitTimerManual(bool manual) {
+    if (manual == g_manual) return;
+    const bool pending = IsWaitTimerOn();  // a pending time-out stays pending
+    Internal::WaitTimerOff();
+    g_manual = manual;
+    if (pending) Internal::WaitTimerOn();
 }
 
-int WaitTimerInterval() { return g_intervalMs; }
+bool FireWaitTimer() {
+    if (!IsWaitTimerOn()) return false;
+    WaitTimer_Timer();
+    return true;
+}
 
 namespace Internal {
 
-void WaitTimerOn() { Port().waitTimer->start(g_intervalMs); }
+void WaitTimerOn() {
+    if (g_manual) g_manualPending = true;
+    else Port().waitTimer->start(kIntervalMs);
+}
 
 void WaitTimerOff() {
+    g_manualPending = false;
     if (g_port.holder) g_port.waitTimer->stop();
 }
 

@@ -15,8 +15,11 @@ MSComm& MSComm1();
 // Whether a reply time-out is pending.
 bool IsWaitTimerOn();
 
-// Tests only: the reply time-out in milliseconds; the program keeps 300.
-void SetWaitTimerInterval(int ms);
-int WaitTimerInterval();
+// Tests only. While manual, WaitTimer never runs out by itself: a pending time-out waits
+// for FireWaitTimer, which the test calls once the reply is surely missing, so a slow
+// machine cannot turn a late reply into a lost one. The program runs the 300 ms timer.
+void SetWaitTimerManual(bool manual);
+// Runs the pending time-out as WaitTimer's tick does; false when none is pending.
+bool FireWaitTimer();
 
 }  // namespace ModComm

@@ -30,6 +30,8 @@ public:
     void Plug();
 
     bool IsOpen(End end) const { return attached_[end] != nullptr; }
+    // No bytes under way in either direction: whatever was written is delivered or discarded.
+    bool IsIdle() const { return queue_[Host].isEmpty() && queue_[Device].isEmpty(); }
 
 private:
     friend class InProcessSerialBackend;

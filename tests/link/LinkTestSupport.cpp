@@ -103,7 +103,7 @@ void LinkFixture::SetUp() {
     Prog::SoftModel = QStringLiteral("ZR73103");
     Prog::ComPort = kCom;
     Log::SetClock(&FixedNow);
-    ModComm::SetWaitTimerInterval(300);
+    timeouts = std::make_unique<ReplyTimeouts>();
     ComPorts::ClearInProcessLines();
     ComPorts::RegisterInProcessLine(kCom, &line);
     ASSERT_TRUE(radio.Attach(&line));
@@ -118,7 +118,7 @@ void LinkFixture::TearDown() {
     ComPorts::ClearInProcessLines();
     Spin(5);  // let the closed port's backend go
     Log::SetClock(nullptr);
-    ModComm::SetWaitTimerInterval(300);
+    timeouts.reset();
     Link::Reset();
     env.reset();
 }
@@ -127,6 +127,10 @@ void LinkFixture::StartTransfer(int16 commType) {
     ASSERT_TRUE(ModComm::PrepareTransfer(commType));
     ModComm::InitImage();
     ModComm::StartComm();
+}
+
+void LinkFixture::TimeOutWhenQuiet() {
+    timeouts->SetReplyMissing([this] { return LineQuiet(line, radio); });
 }
 
 bool LinkFixture::RunToEnd(int timeoutMs) {

@@ -1,13 +1,15 @@
 #pragma once
 // A transfer test bench: a fresh installation tree, the radio emulator on an in-process
 // line behind COM kCom, scripted message boxes and fake window services whose calls and
-// boxes land on one time line, and the log clock fixed.
+// boxes land on one time line, the log clock fixed, and reply time-outs that run only
+// when the test says so.
 #include "core/ProgramData.h"
 #include "link/LinkData.h"
 #include "link/ModComm.h"
 #include "platform/serial/InProcessSerialBackend.h"
 #include "tests/core/CoreTestEnv.h"
 #include "tests/support/FakeWindowServices.h"
+#include "tests/support/ReplyTimeouts.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/TestLoop.h"
 #include "tests/support/WorkingData.h"
@@ -25,15 +27,15 @@
 namespace LinkTest {
 
 constexpr int kCom = 5;
-// A reply time-out shorter than the radio's 300 ms, for tests that wait through many of them.
-// Long enough that a loaded machine does not turn a late reply into a lost one.
-constexpr int kShortWaitMs = 120;
+// How long a wait may take before the test counts as hung: whole transfers under a
+// sanitizer on a loaded machine take tens of seconds, and only a hang takes this long.
+constexpr int kHangMs = 300000;
 
 using TestData::WorkingData;
 using TestLoop::EnsureApp;
 using TestLoop::Spin;
 // Runs the event loop until done() holds or about timeoutMs have passed; returns done().
-inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000) {
+inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = kHangMs) {
     return TestLoop::WaitUntil(done, timeoutMs);
 }
 
@@ -79,8 +81,10 @@ protected:
 
     // What a transfer command and its progress window do: open, fill, start.
     void StartTransfer(int16 commType);
+    // From now on a pending time-out runs once the line is quiet (by default none runs).
+    void TimeOutWhenQuiet();
     // Runs until the link is idle again.
-    bool RunToEnd(int timeoutMs = 60000);
+    bool RunToEnd(int timeoutMs = kHangMs);
     // Starts and runs a whole transfer.
     bool Transfer(int16 commType);
 
@@ -94,6 +98,7 @@ protected:
     QStringList CallsBesideProgress() const;
 
     std::unique_ptr<CoreTestEnv> env;
+    std::unique_ptr<ReplyTimeouts> timeouts;
     FakeWindowServices windows;
     ScriptedMessageBoxes boxes;
     TimelineBoxes timeline{boxes, windows};

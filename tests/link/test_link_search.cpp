@@ -21,7 +21,8 @@ class SearchTest : public LinkFixture {
 protected:
     void SetUp() override {
         LinkFixture::SetUp();
-        ModComm::SetWaitTimerInterval(kShortWaitMs);
+        timeouts->SetReplyMissing(
+            [this] { return LineQuiet(line, radio) && LineQuiet(otherLine, otherRadio) && silentLine.IsIdle(); });
         ModTestComm::Search = {};
         ComPorts::RegisterInProcessLine(kSilent, &silentLine);
         ComPorts::RegisterInProcessLine(kOther, &otherLine);

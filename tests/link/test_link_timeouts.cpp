@@ -27,7 +27,7 @@ class TimeoutTest : public LinkFixture {
 protected:
     void SetUp() override {
         LinkFixture::SetUp();
-        ModComm::SetWaitTimerInterval(kShortWaitMs);
+        TimeOutWhenQuiet();
     }
     int LoggedSends(const QString& hex) const {
         return static_cast<int>(LogLines().filter(QStringLiteral("发送数据: ") + hex + QLatin1Char('"')).size());
@@ -63,6 +63,17 @@ TEST_F(TimeoutTest, ARadioThatNeverAnswersGetsTwoHandshakesThenTheQuestion) {
         EXPECT_FALSE(ModComm::MSComm1().PortOpen());
         EXPECT_FALSE(ModComm::IsWaitTimerOn());
     }
+}
+
+// The other tests run the time-outs themselves; here the program's timer runs out on its
+// own. Nothing ever answers, so there is no reply it could take for lost.
+TEST_F(TimeoutTest, WithoutTheTestTheTimerRunsOutByItself) {
+    timeouts.reset();
+    radio.Detach();
+    boxes.Answer(MsgBox::Cancel);
+    ASSERT_TRUE(Transfer(1));
+    EXPECT_EQ(LoggedSends(kProgram), 2);
+    EXPECT_EQ(boxes.prompts(), QStringList{kRetry});
 }
 
 TEST_F(TimeoutTest, RetryStartsAgainAtTheHandshake) {
@@ -211,16 +222,22 @@ TEST_F(TimeoutTest, AnUnacknowledgedEndAfterARejectedRadioEndsTheTransfer) {
 }
 
 TEST_F(TimeoutTest, AReplyArrivingWhileTheQuestionIsUpIsNotActedOn) {
+    // The radio runs on the test's clock: the second half of block 20's reply stays back
+    // until the test moves the clock on, with the question up.
+    qint64 radioNs = 0;
+    radio.SetClock([&radioNs] { return radioNs; });
     RadioEmulatorFaults faults;
     faults.splitReplies = {BlockReply(20)};
-    faults.splitGapMs = 150;  // the second half comes long after the time-out
     radio.SetFaults(faults);
+    timeouts->SetReplyMissing([] { return ModComm::MSComm1().InBufferCount() > 0; });  // half a reply in
     qsizetype framesWhenAsked = -1;
     qsizetype framesWhenAnswered = -1;
     timeline.whileShown = [&] {
         if (framesWhenAsked >= 0) return;
         framesWhenAsked = frames.size();
-        Spin(300);
+        radioNs += 1000000000;
+        radio.SendDue();
+        EXPECT_TRUE(WaitUntil([this] { return LineQuiet(line, radio); }));
         framesWhenAnswered = frames.size();
     };
     boxes.Answer(MsgBox::OK);

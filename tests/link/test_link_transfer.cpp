@@ -190,7 +190,7 @@ TEST_F(TransferTest, ARadioOfTheProgramsOwnVersionIsAcceptedWithoutAVersionTable
 }
 
 TEST_F(TransferTest, AMissingEndAcknowledgeCountsAsSuccess) {
-    ModComm::SetWaitTimerInterval(kShortWaitMs);
+    TimeOutWhenQuiet();
     RadioEmulatorFaults faults;
     faults.noEndAck = true;
     radio.SetFaults(faults);
@@ -211,7 +211,7 @@ TEST_F(TransferTest, TheRadioInformationReadEndsWithTheHandshake) {
     EXPECT_FALSE(ModComm::MSComm1().PortOpen());
 
     // Unanswered, it ends at the first time-out instead of staying open.
-    ModComm::SetWaitTimerInterval(kShortWaitMs);
+    TimeOutWhenQuiet();
     radio.Detach();
     StartTransfer(3);
     ASSERT_TRUE(RunToEnd());

@@ -5,6 +5,7 @@
 // port pulled away, a radio gone silent and the window resized while it waits; codes outside
 // the program's lists through read, save, open and write; and a language chosen in the
 // language dialog.
+#include "ReplyTimeouts.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
 #include "ShellTestEnv.h"
@@ -39,6 +40,9 @@ namespace {
 
 constexpr int kCom = 3;  // comPort of the test installation's mysetup.ini
 constexpr const char* kOverride = "ZR7310N_COM3";
+// A transfer that takes this long hangs: under a sanitizer on a loaded machine a whole
+// read and write take well under it.
+constexpr int kHangMs = 120000;
 
 // A radio whose HF group B holds channel 1 at 27.1234 MHz and channel 9 at 28.5000 MHz and
 // whose mode byte says HF; every other slot is empty.
@@ -96,6 +100,9 @@ class TestRadioCommands : public QObject {
     std::unique_ptr<InProcessSerialLine> line_;
     std::unique_ptr<RadioEmulator> radio_;
     std::unique_ptr<RadioEmulatorPty> pty_;
+    // A reply time-out runs once the in-process line is quiet; over the pseudo-terminal
+    // nothing tells a late reply from a lost one, and none runs.
+    std::unique_ptr<ReplyTimeouts> timeouts_;
     std::function<void(const QByteArray&, int)> onFrame_;
     int framesSeen_ = 0;
     frmMain* w_ = nullptr;
@@ -122,7 +129,7 @@ class TestRadioCommands : public QObject {
     }
     void Trigger(const char* entry) { w_->MenuEntry(QLatin1String(entry))->trigger(); }
     bool WaitIdle() {
-        return QTest::qWaitFor([] { return Prog::CommType == 0 && !FrmProgress::Loaded(); }, 60000);
+        return QTest::qWaitFor([] { return Prog::CommType == 0 && !FrmProgress::Loaded(); }, kHangMs);
     }
 
 private slots:
@@ -142,6 +149,7 @@ private slots:
         env_ = std::make_unique<ShellTestEnv>();
         boxes_ = std::make_unique<ScriptedMessageBoxes>();
         radio_ = std::make_unique<RadioEmulator>();
+        timeouts_ = std::make_unique<ReplyTimeouts>([this] { return line_ && LineQuiet(*line_, *radio_); });
         framesSeen_ = 0;
         onFrame_ = nullptr;
         connect(radio_.get(), &RadioEmulator::frameSeen, this, [this](const QByteArray& frame) {
@@ -151,7 +159,7 @@ private slots:
         w_ = env_->Start();
         QVERIFY(w_);
         watchdogFired_ = false;
-        watchdog_.start(30000);
+        watchdog_.start(kHangMs);
     }
     void cleanup() {
         watchdog_.stop();
@@ -161,13 +169,13 @@ private slots:
         radio_->Detach();
         ComPorts::ClearInProcessLines();
         qunsetenv(kOverride);
+        timeouts_.reset();
         pty_.reset();
         radio_.reset();
         line_.reset();
         env_.reset();
         boxes_.reset();
         Link::Reset();
-        ModComm::SetWaitTimerInterval(0);  // the default again
         QVERIFY2(!watchdogFired_, "a transfer did not end");
         QCOMPARE(unscripted, 0);
     }
@@ -224,7 +232,7 @@ private slots:
         QList<int> channelsInGroupB;  // when each box comes up
         WatchingBoxes watch(*boxes_, [&] { channelsInGroupB << Prog::RadioData.ChCountAt(0, 2); });
         Trigger("mnuWriteToRadio");
-        QVERIFY(QTest::qWaitFor([this] { return boxes_->shown().size() == 2; }, 60000));
+        QVERIFY(QTest::qWaitFor([this] { return boxes_->shown().size() == 2; }, kHangMs));
         QVERIFY(WaitIdle());
         QCOMPARE(boxes_->prompts(), QStringList({"Write data to radio.\r\nDo you wish continue?", "Write Data Completed."}));
         QCOMPARE(channelsInGroupB, QList<int>({3, 3}));  // the edit was in before the question
@@ -400,13 +408,14 @@ private slots:
     }
 
     // The radio goes silent at block 200; once that block's request has gone out unanswered,
-    // the main window is resized, minimised and restored while the reply timer runs (inside
+    // the main window is resized, minimised and restored while the time-out is pending (inside
     // the progress window's modal loop, as a user would). The time-out still asks, and Cancel
-    // leaves the working data as it was. (The timer gets a second here so that the window
-    // steps surely fall inside it.)
+    // leaves the working data as it was. (The time-out is held back until the window steps
+    // are done.)
     void resizingKeepsTheTimeoutAndCancelKeepsTheData() {
         Connect(false);
-        ModComm::SetWaitTimerInterval(1000);
+        const auto stepsDone = std::make_shared<bool>(false);
+        timeouts_->SetReplyMissing([this, stepsDone] { return *stepsDone && LineQuiet(*line_, *radio_); });
         // The first 200 blocks hold bytes other than the 0xFF of the cleared fill, so that
         // a served block can be told from one never served.
         QByteArray served = RadioEmulator::DefaultImage();
@@ -438,6 +447,7 @@ private slots:
                 note("still one box", boxes_->shown().size() == 1);
                 note("still 199 blocks", radio_->GetCounters().blocksRead == 199);
                 atSilence << QStringLiteral("done");
+                *stepsDone = true;
             });
         };
         const QByteArray before = WorkingData();

@@ -15,6 +15,7 @@
 #include "platform/serial/InProcessSerialBackend.h"
 #include "platform/serial/MSComm.h"
 #include "tests/core/CoreTestEnv.h"
+#include "tests/support/ReplyTimeouts.h"
 #include "tests/support/ScriptedMessageBoxes.h"
 #include "tests/support/emulator/RadioEmulator.h"
 
@@ -70,6 +71,7 @@ class TestProgressWindows : public QObject {
     std::unique_ptr<ScriptedMessageBoxes> boxes_;
     std::unique_ptr<InProcessSerialLine> line_;
     std::unique_ptr<RadioEmulator> radio_;
+    std::unique_ptr<ReplyTimeouts> timeouts_;
     // Runs on the radio's side at every frame it sees: (frame, frames seen so far).
     std::function<void(const QByteArray&, int)> onFrame_;
     int framesSeen_ = 0;
@@ -79,7 +81,8 @@ class TestProgressWindows : public QObject {
         QVERIFY(ModComm::PrepareTransfer(commType));
         ModComm::InitImage();
     }
-    // Shows the window modally; a transfer that has not ended after a minute is ended.
+    // Shows the window modally; a transfer that has not ended after four minutes (a hang:
+    // a slow machine takes far less) is ended.
     template <typename Form>
     void RunWindow() {
         QTimer watchdog;
@@ -88,7 +91,7 @@ class TestProgressWindows : public QObject {
             qWarning("transfer did not end");
             ModComm::EndComm(false);
         });
-        watchdog.start(60000);
+        watchdog.start(240000);
         Form::ShowModal(nullptr);
         QVERIFY(watchdog.isActive());
     }
@@ -114,6 +117,7 @@ private slots:
         radio_ = std::make_unique<RadioEmulator>();
         ComPorts::RegisterInProcessLine(kCom, line_.get());
         QVERIFY(radio_->Attach(line_.get()));
+        timeouts_ = std::make_unique<ReplyTimeouts>([this] { return LineQuiet(*line_, *radio_); });
         framesSeen_ = 0;
         onFrame_ = nullptr;
         connect(radio_.get(), &RadioEmulator::frameSeen, this, [this](const QByteArray& frame) {
@@ -126,6 +130,7 @@ private slots:
         ModComm::CloseCommPort();
         radio_->Detach();
         ComPorts::ClearInProcessLines();
+        timeouts_.reset();
         radio_.reset();
         line_.reset();
         boxes_.reset();
