@@ -115,7 +115,7 @@ void frmMain::RestorePlacement() {
     const int top = DesignLayout::ToPixels(ReadPlacement(kPlacement[1]));
     const int width = DesignLayout::ToPixels(ReadPlacement(kPlacement[2]));
     const int height = DesignLayout::ToPixels(ReadPlacement(kPlacement[3]));
-    placement_ = {QRect(left, top, width, height), QMargins()};
+    pendingPlacement_ = QRect(left, top, width, height);
     ApplyPlacement();
 }
 
@@ -125,20 +125,20 @@ QMargins frmMain::FrameMargins() const {
             outer.bottom() - inner.bottom()};
 }
 
+// The pending outer placement with the frame as far as it is known; once the window has a
+// frame, the placement is done and the window is the user's.
 void frmMain::ApplyPlacement() {
-    if (!placement_) return;
+    if (!pendingPlacement_) return;
     const QMargins m = FrameMargins();
-    const QRect& outer = placement_->outer;
+    const QRect& outer = *pendingPlacement_;
     move(outer.topLeft());
     resize(std::max(1, outer.width() - m.left() - m.right()), std::max(1, outer.height() - m.top() - m.bottom()));
-    placement_->applied = m;
-    if (!m.isNull()) placement_.reset();  // framed: from now on the window is the user's
+    if (!m.isNull()) pendingPlacement_.reset();
 }
 
-// Once the window has its frame (the margins differ from those the size was worked out
-// with), the stored outer size is applied once more.
+// The first time the shown window has a frame, the stored outer size is applied to it.
 void frmMain::FollowFrameMargins() {
-    if (placement_ && isVisible() && !isMinimized() && !isMaximized() && FrameMargins() != placement_->applied)
+    if (pendingPlacement_ && isVisible() && !isMinimized() && !isMaximized() && !FrameMargins().isNull())
         ApplyPlacement();
 }
 

@@ -155,11 +155,6 @@ private:
     QTimer* TimerWrite = nullptr;  // 20 ms after the write command: the write itself
     QTimer* clock_ = nullptr;
     QString dlgCommonDialogFilter_;
-    // The stored outer placement while the window waits for its frame, and the frame
-    // margins its size was last worked out with.
-    struct PendingPlacement {
-        QRect outer;
-        QMargins applied;
-    };
-    std::optional<PendingPlacement> placement_;
+    // The stored outer placement while the window waits for its frame.
+    std::optional<QRect> pendingPlacement_;
 };
