@@ -126,6 +126,7 @@ private:
     bool DoFileSave();
     bool SaveAsChosenName();
     bool SaveBeforeLeaving();
+    void LoadNewDocAfterSaving();
     void TimerReNew_Timer();
 
     // Radio commands (frmMainLink.cpp)

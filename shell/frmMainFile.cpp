@@ -44,14 +44,20 @@ void frmMain::mnuFileNew_Click() {
         LoadNewDoc();
 }
 
+// The toolbar's New and Setup > Initial Setting reload without the question of File > New,
+// but never over unsaved work: modified data is offered for saving first, as Open does.
+void frmMain::LoadNewDocAfterSaving() {
+    if (SaveBeforeLeaving()) LoadNewDoc();
+}
+
 void frmMain::mnuFileOpen_Click() {
     if (SaveBeforeLeaving()) DoFileOpen();
 }
 
-// Modified data is offered for saving before it leaves the window (Open, closing); data
-// without a file of its own is saved through the Save As dialog. False when the user
-// cancels, or the save fails or is cancelled: the command then stops, so nothing the user
-// meant to keep is lost.
+// Modified data is offered for saving before it leaves the window (Open, the reloads without
+// a question, closing); data without a file of its own is saved through the Save As dialog.
+// False when the user cancels, or the save fails or is cancelled: the command then stops, so
+// nothing the user meant to keep is lost.
 bool frmMain::SaveBeforeLeaving() {
     CommitPendingEdits();
     if (!ModFreFile::IsDataModified()) return true;

@@ -272,7 +272,7 @@ void frmMain::FillWindowList() {
 void frmMain::tbToolBar_ButtonClick(const QString& key) {
     using Handler = void (frmMain::*)();
     const std::pair<const char*, Handler> buttons[] = {
-        {"新建", &frmMain::LoadNewDoc},
+        {"新建", &frmMain::LoadNewDocAfterSaving},
         {"打开", &frmMain::mnuFileOpen_Click},
         {"保存", &frmMain::mnuFileSave_Click},
         {"打印", &frmMain::mnuFilePrint_Click},
@@ -311,7 +311,7 @@ void frmMain::mnuOptFeature_Click() { ShowChildForm(QStringLiteral("FrmOptFeatur
 void frmMain::mnuToneTips_Click() { ShowChildForm(QStringLiteral("FrmToneTips")); }
 void frmMain::mnuTVChannel_Click() { ShowChildForm(QStringLiteral("FrmTVCH")); }
 
-void frmMain::MnuInitial_Click() { LoadNewDoc(); }
+void frmMain::MnuInitial_Click() { LoadNewDocAfterSaving(); }
 
 // The check mark of a check entry has already turned when these run.
 void frmMain::mnuTreeView_Click() { Picture1->setVisible(Picture1->isHidden()); }

@@ -7,9 +7,11 @@
 #include "ShellTestEnv.h"
 #include "core/DataFileCodec.h"
 #include "core/ModFreFile.h"
+#include "core/ModFun.h"
 #include "core/ModVersion.h"
 
 #include <QFileInfo>
+#include <QToolBar>
 
 namespace {
 
@@ -118,11 +120,67 @@ private slots:
         QCOMPARE(w_->windowTitle(), Caption(QStringLiteral("new.dat")));
     }
 
-    void initialSettingReloadsWithoutAsking() {
-        MakeModified();
-        Trigger("MnuInitial");
-        QVERIFY(boxes_->shown().empty());
-        QVERIFY(!ModFreFile::IsDataModified());
+    // The toolbar's New and Initial Setting skip the clear question, but modified data (an
+    // edit still open included) is offered for saving first, as Open does; unchanged data
+    // reloads at once.
+    void reloadsWithoutTheClearQuestionOfferToSaveFirst_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<bool>("ownFile");   // the data came from mine.dat
+        QTest::addColumn<int>("answer");     // to the save question, 0 when none is asked
+        QTest::addColumn<QString>("saveAs"); // Save As answer: "" not shown, "-" cancelled
+        QTest::addColumn<bool>("reloaded");
+        QTest::addColumn<QString>("title");  // of the data's name afterwards
+        for (const QString& command : {QStringLiteral("toolbar New"), QStringLiteral("Initial Setting")}) {
+            const auto row = [&command](const char* name) { return &QTest::newRow(qPrintable(command + ", " + name)); };
+            *row("unchanged") << command << false << true << 0 << "" << true << "mine.dat";
+            *row("Yes, own file") << command << true << true << int(MsgBox::Yes) << "" << true << "mine.dat";
+            *row("Yes, new data") << command << true << false << int(MsgBox::Yes) << "saved" << true << "saved.dat";
+            *row("Yes, Save As cancelled") << command << true << false << int(MsgBox::Yes) << "-" << false << "new.dat";
+            *row("No") << command << true << true << int(MsgBox::No) << "" << true << "mine.dat";
+            *row("Cancel") << command << true << true << int(MsgBox::Cancel) << "" << false << "mine.dat";
+        }
+    }
+    void reloadsWithoutTheClearQuestionOfferToSaveFirst() {
+        QFETCH(QString, command);
+        QFETCH(bool, modified);
+        QFETCH(bool, ownFile);
+        QFETCH(int, answer);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, reloaded);
+        QFETCH(QString, title);
+        const DataFileRec templateData = Prog::RadioData;
+        const QString mine = SavedFile(QStringLiteral("mine.dat"), 9);
+        if (ownFile) {
+            dialogs_->AnswerOpen(mine);
+            Trigger("mnuFileOpen");
+        }
+        const QByteArray mineBefore = ReadFile(mine);
+        auto* editor = qobject_cast<FakeEditor*>(w_->FindChildForm(QStringLiteral("frmCommChInfo")));
+        QVERIFY(editor);
+        if (modified) editor->pendingEdit = [] { MakeModified(7); };
+        const int editors = FakeEditor::created.value(QStringLiteral("frmCommChInfo"));
+        if (answer != 0) boxes_->Answer(MsgBox::Result(answer));
+        if (saveAs == QLatin1String("-")) dialogs_->AnswerSave(std::nullopt);
+        else if (!saveAs.isEmpty()) dialogs_->AnswerSave(env_->Path(saveAs));
+
+        if (command == QLatin1String("toolbar New")) {
+            auto* bar = w_->findChild<QToolBar*>(QStringLiteral("tbToolBar"));
+            QTest::mouseClick(bar->widgetForAction(bar->findChild<QAction*>(QStringLiteral("新建"))), Qt::LeftButton);
+        } else {
+            Trigger("MnuInitial");
+        }
+
+        QCOMPARE(boxes_->prompts(), modified ? QStringList{kSaveQuestion} : QStringList());
+        QCOMPARE(Prog::RadioData == templateData, reloaded);
+        QCOMPARE(Prog::RadioData.OptFeatures.MicGain, reloaded ? templateData.OptFeatures.MicGain : int16(7));
+        QCOMPARE(FakeEditor::created.value(QStringLiteral("frmCommChInfo")), editors + (reloaded ? 1 : 0));
+        QCOMPARE(ModFun::GetFileTitle(Prog::DataFileName), title);
+        QCOMPARE(w_->windowTitle(), Caption(title));
+        // Only a Yes writes, and only where the data belongs.
+        const bool savedOwn = ownFile && answer == MsgBox::Yes;
+        QCOMPARE(ReadFile(mine) == mineBefore, !savedOwn);
+        QCOMPARE(FileSize(env_->Path(QStringLiteral("saved.dat"))), saveAs == QLatin1String("saved") ? 1989 : -1);
     }
 
     void deferredReloadRunsOnce() {

@@ -243,11 +243,12 @@ private slots:
         QCOMPARE(bar->findChild<QAction*>(QStringLiteral("打印"))->toolTip(), QStringLiteral("Print"));
     }
 
-    void toolbarNewReloadsWithoutAsking() {
+    void toolbarNewReloadsAfterTheSaveQuestion() {
         MakeModified();
         w_->ShowChildForm(QStringLiteral("FrmOptFeatures"));
+        boxes_->Answer(MsgBox::No);
         QTest::mouseClick(ToolButton(w_, QStringLiteral("新建")), Qt::LeftButton);
-        QVERIFY(boxes_->shown().empty());
+        QCOMPARE(boxes_->prompts(), QStringList{QStringLiteral("File has been modify,save it now?")});
         QVERIFY(!ModFreFile::IsDataModified());
         QCOMPARE(OpenForms(w_), QStringList{QStringLiteral("frmCommChInfo")});
     }

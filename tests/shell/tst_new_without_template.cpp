@@ -103,14 +103,17 @@ private slots:
             boxes.Answer(MsgBox::OK);
             w->MenuEntry(QStringLiteral("mnuFileNew"))->trigger();
         } else if (command == QLatin1String("toolbar New")) {
+            boxes.Answer(MsgBox::No);  // the modified data is not kept
             auto* bar = w->findChild<QToolBar*>(QStringLiteral("tbToolBar"));
             QTest::mouseClick(bar->widgetForAction(bar->findChild<QAction*>(QStringLiteral("新建"))), Qt::LeftButton);
         } else {
+            boxes.Answer(MsgBox::No);
             w->MenuEntry(QStringLiteral("MnuInitial"))->trigger();
         }
 
-        QCOMPARE(boxes.prompts(),
-                 command == QLatin1String("File > New") ? QStringList{"All data will be cleared."} : QStringList());
+        QCOMPARE(boxes.prompts(), QStringList{command == QLatin1String("File > New")
+                                                  ? "All data will be cleared."
+                                                  : "File has been modify,save it now?"});
         QVERIFY(Take() == defaults);
         QVERIFY(!ModFreFile::IsDataModified());
         QCOMPARE(Prog::DataFileName, other);  // New keeps the name and the flag
