@@ -1,7 +1,6 @@
 #include "core/startup/ModInitV.h"
 
-#include "channels/ModShowFreFun.h"
-#include "channels/ModShowOptFun.h"
+#include "core/ChannelSlots.h"
 #include "core/DefaultFrequencies.h"
 #include "core/ModFreFile.h"
 #include "core/ModFun.h"
@@ -32,7 +31,7 @@ void SetDataDefaults() {
     d.CurGroup = {1, 1};
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int group = 1; group <= 13; ++group) d.CurChRow[static_cast<std::size_t>(mode)][static_cast<std::size_t>(group)] = 1;
-    ModShowOptFun::InitDefaultChannels();
+    ChannelSlots::InitDefaultChannels();
     InitOptFeatDefaults(d.OptFeatures);
     InitRadioInfoDefaults();
     InitToneDefaults();
@@ -74,7 +73,7 @@ bool LoadTemplateOrDefaults() {
 
 void AddDefaultChannel(int mode, int group) {
     if (group >= 1 && group <= 10)
-        ModShowFreFun::AddChannel(1, mode, group, DefaultFrequencies::GroupDefaultFrequency(group));
+        ChannelSlots::AddChannel(1, mode, group, DefaultFrequencies::GroupDefaultFrequency(group));
     Windows().ReShowGrid(1);
 }
 
