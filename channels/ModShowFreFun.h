@@ -2,6 +2,7 @@
 // Channel-list operations on ChInfo that need no window: frequency texts between their
 // stored and shown forms, the band and raster checks of an entered frequency, adding and
 // deleting channels with dense slots, and the commit of one edited grid cell.
+#include "core/ChannelSlots.h"
 #include "core/Records.h"
 
 #include <QString>
@@ -13,9 +14,8 @@ namespace ModShowFreFun {
 // "Not IsNumeric" and gives the lower band limit.
 QString ShowFre(const QString& stored);
 
-// A shown frequency ("28.0150") as the stored text: whole MHz as two digits followed by the
-// decimals without the point ("280150"); "" stays "", a text without "." is kept.
-QString GetFreByShow(const QString& shown);
+// A shown frequency as the stored text ("28.0150" gives "280150").
+using ChannelSlots::GetFreByShow;
 
 // f on the 10 Hz raster counted from the lower band limit (rounded down onto it).
 double SnapFreStep(double f);
@@ -35,13 +35,9 @@ QString ValidateFreText(const QString& value, bool clamp, bool warn);
 // Column 1 sets Freq, column 2 InitFreq, from a shown text; other columns change nothing.
 void SetChannelFreField(ChannelRecord& rec, int column, const QString& shown);
 
-// Appends channel n to (mode, group) at the shown frequency t, with the option values of a
-// new channel; the fields a new channel does not set start as in a never-used slot.
-// Nothing is added when (mode, group) is not a group of that mode or the group is full.
-bool AddChannel(int n, int mode, int group, const QString& t);
-
-// Removes the channel in slot; later slots move down by one.
-void DeleteChannel(int slot, int mode, int group);
+// Appending and removing a channel with dense slots (core/ChannelSlots.h).
+using ChannelSlots::AddChannel;
+using ChannelSlots::DeleteChannel;
 
 // Commits the text t typed into column `column` of grid row n (= channel number) of the
 // current mode and group: adds, changes or deletes the channel, keeps the group's channel

@@ -1,8 +1,6 @@
 #include "channels/ModShowOptFun.h"
 
 #include "channels/ChannelGlobals.h"
-#include "channels/ModShowFreFun.h"
-#include "core/DefaultFrequencies.h"
 #include "core/ProgramData.h"
 #include "core/WindowServices.h"
 
@@ -71,17 +69,6 @@ void RefreshChannelRefs(int mode, int group) {
         ref = PickChannelRef(mode, group, ref);
     }
     if (ChannelGlobals::ChInfoShown == -1) Windows().RefreshChannelRefs();
-}
-
-void InitDefaultChannels() {
-    for (int mode = 0; mode < kModeCount; ++mode) {
-        // HF: groups A..L; HAM: groups A..I and its MEM group (10).
-        const int lastGroup = mode == 0 ? kHfLetteredGroups : kHamMemGroup;
-        for (int group = 1; group <= lastGroup; ++group)
-            for (int k = 0; k < 6; ++k) ModShowFreFun::AddChannel(41 + k, mode, group, QLatin1String(DefaultFrequencies::kTable[k]));
-        for (int group = 1; group <= 10; ++group)
-            ModShowFreFun::AddChannel(1, mode, group, DefaultFrequencies::GroupDefaultFrequency(group));
-    }
 }
 
 }  // namespace ModShowOptFun

@@ -5,6 +5,7 @@
 // Channel numbers of a group are of two kinds: ordinary (at most 40, 0 included) and "M"
 // channels (above 40). Every count reads the used slots 1..ChCount only; a mode or group
 // outside the table counts as empty.
+#include "core/ChannelSlots.h"
 #include "core/Records.h"
 
 namespace ModShowOptFun {
@@ -33,8 +34,7 @@ int16 PickChannelRef(int mode, int group, int ref);
 // channel editor show them. Groups without references (HF's VFO, 14) are left alone.
 void RefreshChannelRefs(int mode, int group);
 
-// Adds the default channels: M1..M6 to every lettered group of both modes and the HAM MEM
-// group, then channel 1 to groups 1..10 of each mode.
-void InitDefaultChannels();
+// The default channels of an empty channel table (core/ChannelSlots.h).
+using ChannelSlots::InitDefaultChannels;
 
 }  // namespace ModShowOptFun

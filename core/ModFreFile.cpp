@@ -207,7 +207,7 @@ int16 FindChannelByCHID(int chNo, int mode, int group) {
 
 void CopyToFileDataBuf() {
     ModCommFun::PutSoftModelToRadioInfo(Prog::RadioData.RadioInfo);
-    Prog::RadioData.DataVersion.Set("V200");
+    Prog::RadioData.DataVersion.Set(ModVersion::kSoftVersion);
     Prog::FileDataBuf = Prog::RadioData;
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int group = 1; group <= kGroupCount; ++group)
@@ -264,9 +264,9 @@ bool OpenDataFile(const QString& path) {
         MsgBox::Show(ModVerionMana::UnknownDataVersionText(), MsgBox::OKOnly);
         return false;
     }
-    if (!ModVerionMana::IsVersionMatch(QStringLiteral("V200"), version)) {
+    if (!ModVerionMana::IsVersionMatch(ModVersion::kSoftVersion, version)) {
         const auto answer =
-            MsgBox::Show(ModVerionMana::GetVersionErrMsg(QStringLiteral("V200"), version, 1), MsgBox::YesNo);
+            MsgBox::Show(ModVerionMana::GetVersionErrMsg(ModVersion::kSoftVersion, version, 1), MsgBox::YesNo);
         if (answer == MsgBox::Yes) ModVerionMana::StartVersionSoft(version);
         return false;
     }
@@ -279,7 +279,7 @@ bool OpenDataFile(const QString& path) {
         ShowFileError();
         return false;
     }
-    pair->rec.DataVersion.Set("V200");
+    pair->rec.DataVersion.Set(ModVersion::kSoftVersion);
     Prog::DataFileName2 = Prog::DataFileName;
     Prog::DataFileName = path;
     ApplyPair(*pair);

@@ -75,7 +75,7 @@ int ReadCount(const QString& file, const QString& key) {
 const VersionTables& Tables() { return g_tables; }
 
 void InitVersionManage() {
-    Prog::RadioData.DataVersion.Set("V200");
+    Prog::RadioData.DataVersion.Set(ModVersion::kSoftVersion);
     const QString file = ModVersion::GetAppRootPath(Prog::ProgramDir) + QStringLiteral("/Version.ini");
     g_tables = VersionTables{};
     g_tables.CurrentVersion = ReadKey(file, QStringLiteral("Version"), QStringLiteral("CurrentVersion"));
@@ -92,7 +92,7 @@ void InitVersionManage() {
 int IsVersionMatch(const QString& soft, const QString& other) {
     // This program always reads its own files and radios of its own version, also when the
     // table is missing or damaged.
-    const QString own = QStringLiteral("V200");
+    const QString& own = ModVersion::kSoftVersion;
     if (soft == own && other == own) return -1;
     for (int i = 0; i < g_tables.FirmVersionCount(); ++i)
         if (g_tables.FirmPairs[2 * i] == soft && g_tables.FirmPairs[2 * i + 1] == other) return -1;

@@ -7,6 +7,10 @@
 
 namespace ModVersion {
 
+// This program's own version: the version its data files carry and the software side of
+// every version pair it checks.
+inline const QString kSoftVersion = QStringLiteral("V200");
+
 // -1 when s (trailing blanks removed, cut at the first zero character) is "V" followed by
 // three characters that form a number; else 0.
 int IsValidVersion(const QString& s);
@@ -34,11 +38,11 @@ struct VersionTables {
 };
 const VersionTables& Tables();
 
-// Reads the version table (and sets DataVersion of RadioData to "V200"). A missing table or
-// count reads as no pairs.
+// Reads the version table (and sets DataVersion of RadioData to kSoftVersion). A missing
+// table or count reads as no pairs.
 void InitVersionManage();
 
-// -1 when the table pairs soft with other; "V200" (this program) always pairs with itself.
+// -1 when the table pairs soft with other; kSoftVersion always pairs with itself.
 int IsVersionMatch(const QString& soft, const QString& other);
 QString GetSoftVersionByFirm(const QString& v);
 

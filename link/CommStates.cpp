@@ -15,8 +15,6 @@ namespace ModComm {
 
 namespace {
 
-const QString kSoftVersion = QStringLiteral("V200");
-
 void NextReadStep() {
     switch (Prog::ReadState) {
     case 1:
@@ -139,13 +137,13 @@ bool CheckRadioIdent() {
     Internal::WaitTimerOff();
     const QString softModel = ModFun::TrimAtNull(Prog::SoftModel);
     const bool modelOk = ModPubFun::IsStrEqual(softModel, Link::RadioModel) != 0;
-    const bool versionOk = ModVerionMana::IsVersionMatch(kSoftVersion, Prog::RadioVersion) != 0;
+    const bool versionOk = ModVerionMana::IsVersionMatch(ModVersion::kSoftVersion, Prog::RadioVersion) != 0;
     if (modelOk && versionOk) return true;
     if (!modelOk) {
         ModMsg::QueueMessage(ModMsg::ModelError.Text());
         return false;
     }
-    const QString question = ModVerionMana::GetVersionErrMsg(kSoftVersion, Prog::RadioVersion, 0);
+    const QString question = ModVerionMana::GetVersionErrMsg(ModVersion::kSoftVersion, Prog::RadioVersion, 0);
     if (Internal::Ask(question, MsgBox::YesNo) == MsgBox::Yes) ModVerionMana::StartVersionSoft(Prog::RadioVersion);
     return false;
 }

@@ -1,10 +1,10 @@
 #include "core/startup/ModInitV.h"
 
-#include "channels/ModShowFreFun.h"
-#include "channels/ModShowOptFun.h"
+#include "core/ChannelSlots.h"
 #include "core/DefaultFrequencies.h"
 #include "core/ModFreFile.h"
 #include "core/ModFun.h"
+#include "core/ModVersion.h"
 #include "core/ProgramData.h"
 #include "core/WindowServices.h"
 
@@ -28,11 +28,11 @@ void SetTones(RBToneSet& set, std::initializer_list<RBTone> tones) {
 // whose other values are zero (CurMode and the model values are set before).
 void SetDataDefaults() {
     DataFileRec& d = Prog::RadioData;
-    d.DataVersion.Set("V200");
+    d.DataVersion.Set(ModVersion::kSoftVersion);
     d.CurGroup = {1, 1};
     for (int mode = 0; mode < kModeCount; ++mode)
         for (int group = 1; group <= 13; ++group) d.CurChRow[static_cast<std::size_t>(mode)][static_cast<std::size_t>(group)] = 1;
-    ModShowOptFun::InitDefaultChannels();
+    ChannelSlots::InitDefaultChannels();
     InitOptFeatDefaults(d.OptFeatures);
     InitRadioInfoDefaults();
     InitToneDefaults();
@@ -54,7 +54,7 @@ void InitModelDefaults() {
     Prog::SoftModel = QStringLiteral("ZR73103");
     Prog::RadioData.CurMode = 1;
     Prog::BandRangeText = ModFreFile::kHamBandText;
-    Prog::RadioVersion = QStringLiteral("V200");
+    Prog::RadioVersion = ModVersion::kSoftVersion;
     ModFun::ParseBandRange();
 }
 
@@ -74,7 +74,7 @@ bool LoadTemplateOrDefaults() {
 
 void AddDefaultChannel(int mode, int group) {
     if (group >= 1 && group <= 10)
-        ModShowFreFun::AddChannel(1, mode, group, DefaultFrequencies::GroupDefaultFrequency(group));
+        ChannelSlots::AddChannel(1, mode, group, DefaultFrequencies::GroupDefaultFrequency(group));
     Windows().ReShowGrid(1);
 }
 

@@ -8,8 +8,8 @@ namespace ModInitV {
 void InitData();
 
 // The model and band that data has before a file or a radio gives its own: model "ZR73103"
-// in the HAM mode with its band text and limits (RadioVersion "V200"). Start-up's settings
-// step sets them, and so does a reload that falls back to the defaults.
+// in the HAM mode with its band text and limits, and RadioVersion ModVersion::kSoftVersion.
+// Start-up's settings step sets them, and so does a reload that falls back to the defaults.
 void InitModelDefaults();
 
 // New: the template over the working data. When it cannot be used, the working data and
