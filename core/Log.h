@@ -1,6 +1,7 @@
 #pragma once
-// The daily log of the serial traffic: "log" + YYYYMMDD + ".txt" in the program's folder,
-// one quoted line per entry: "<date time>---<label>: <text>" followed by CR LF.
+// The daily log of the serial traffic and of ports that would not open: "log" + YYYYMMDD +
+// ".txt" in the program's folder, one quoted line per entry: "<date time>---<label>: <text>"
+// followed by CR LF.
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>

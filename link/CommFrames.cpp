@@ -150,7 +150,10 @@ bool OpenCommPort() {
     PollCount = PollConfirm = 0;
     MultiFormShown = -1;
     if (Internal::OpenPort(Prog::ComPort, Prog::Handshaking, Prog::StopBit)) return true;
-    // A port that did not open is always reported, whatever event the control last had.
+    // A port that did not open is always reported, whatever event the control last had. The
+    // box stays short; the log keeps the system's reason (missing device, no permission).
+    Log::WriteLog(QStringLiteral("串口错误"),
+                  QStringLiteral("COM%1: %2").arg(Prog::ComPort).arg(MSComm1().LastErrorText()));
     MsgBox::Show(ModMsg::PortError.Text(), MsgBox::OKOnly + MsgBox::Critical);
     return false;
 }

@@ -1,5 +1,7 @@
 #include "platform/serial/QtSerialBackend.h"
 
+#include "platform/serial/LowLatency.h"
+
 using namespace SerialSettings;
 
 namespace {
@@ -55,6 +57,9 @@ bool QtSerialBackend::Open(const QString& path, const LineSettings& settings, Fl
         port_.clearError();
         return false;
     }
+    // USB adapters would otherwise hold each reply back for their latency timer. A device
+    // that refuses (a pseudo-terminal) works as it is.
+    LowLatency::Request(static_cast<int>(port_.handle()));
     // Cable adapters may draw power from DTR, which the original control raised on open.
     // Pseudo-terminals have no modem lines: that failure is harmless.
     port_.setDataTerminalReady(true);

@@ -4,7 +4,8 @@
 // A read, write or resource error means the device is gone: the port is closed at once
 // and fatalError is emitted once (QSerialPort would otherwise repeat the error for as long
 // as the port stays open). Errors of optional requests such as setting DTR on a
-// pseudo-terminal are ignored.
+// pseudo-terminal are ignored; so is a driver's refusal of the low-latency delivery that
+// Open() asks for (LowLatency.h).
 #include "platform/serial/SerialBackend.h"
 
 #include <QSerialPort>

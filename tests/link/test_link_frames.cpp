@@ -5,6 +5,10 @@
 #include "platform/serial/MSComm.h"
 
 #include <QByteArray>
+#include <QScopeGuard>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -62,17 +66,23 @@ TEST_F(FrameTest, APortThatCannotOpenIsReportedAndTheCommandGoesBackToIdle) {
         std::function<void()> arrange;
     };
     InProcessSerialBackend other(&line, InProcessSerialLine::Host);
+    const auto noOverride = qScopeGuard([] { qunsetenv("ZR7310N_COM41"); });
     const Case cases[] = {
         {"no port chosen", [] { Prog::ComPort = 0; }},
         {"stop bits the line cannot take", [] { Prog::StopBit = 3; }},
         {"port in use", [&] { ASSERT_TRUE(other.Open({}, {}, {}, nullptr)); }},
         {"device removed", [&] { other.Close(); line.Unplug(); }},
+        {"no such device", [] {
+             Prog::ComPort = 41;
+             qputenv("ZR7310N_COM41", "/dev/zr7310n-no-such-port");
+         }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Prog::ComPort = kCom;
         Prog::StopBit = 1;
         boxes.Clear();
+        const qsizetype logged = LogLines().size();
         c.arrange();
         EXPECT_FALSE(ModComm::PrepareTransfer(2));
         EXPECT_EQ(Prog::CommType, 0);
@@ -81,7 +91,13 @@ TEST_F(FrameTest, APortThatCannotOpenIsReportedAndTheCommandGoesBackToIdle) {
         EXPECT_EQ(boxes.shown()[0].prompt, QStringLiteral("Cannot Open Communication Port."));
         EXPECT_EQ(boxes.shown()[0].style, 16);  // OK only, critical icon
         EXPECT_EQ(Link::CurAddr, -16);          // the variables keep their new values
+        // The box says nothing more; the log keeps the reason.
+        ASSERT_EQ(LogLines().size(), logged + 1);
+        EXPECT_TRUE(LogLines().back().contains(QStringLiteral("---串口错误: COM"))) << qPrintable(LogLines().back());
     }
+    EXPECT_TRUE(LogLines().back().contains(QStringLiteral("COM41: /dev/zr7310n-no-such-port: ") +
+                                           QString::fromLocal8Bit(std::strerror(ENOENT))))
+        << qPrintable(LogLines().back());
     EXPECT_TRUE(FramesSeen().isEmpty());
 }
 
