@@ -259,10 +259,11 @@ private slots:
         EnterFrequency(8, QStringLiteral("162..5"));
         QCOMPARE(Ch(8).Valid, int16(1));
         QCOMPARE(cell(8, 1), QStringLiteral("162.55500"));
-        // The VFO empties like the others.
+        // The radio always has a weather VFO: a cleared VFO cell shows its frequency again.
         EnterFrequency(41, QString());
-        QCOMPARE(Ch(41).Valid, int16(0));
-        QCOMPARE(rowTexts(41), (QStringList{"", "", ""}));
+        QCOMPARE(Ch(41).Valid, int16(1));
+        QCOMPARE(Ch(41).FreqMHz, 162.55);
+        QCOMPARE(rowTexts(41), (QStringList{"162.55000", "Wide", "Del"}));
         QCOMPARE(Items(list(1)), (QStringList{"3", "4", "5", "6", "8", "9"}));
     }
 
