@@ -100,12 +100,9 @@ void UnpackTVChannel() {
     o.WxVfo = image[kWxVfo];
     for (int k = 1; k <= kTVChannelCount; ++k) {
         TVChannelRec& ch = Prog::RadioData.TVChannel[static_cast<std::size_t>(k)];
-        if (k < kTVChannelCount) {
-            ch.Valid = TestBit(image, BitOf(kWxPresenceBase, k)) ? 1 : 0;
-            ch.ScanAdd = TestBit(image, BitOf(kWxScanBase, k)) ? 1 : 0;
-        } else {
-            ch.Valid = 1;  // the weather VFO always exists; its bits are not read
-        }
+        // The weather VFO always exists, whatever its presence bit says.
+        ch.Valid = (k == kTVChannelCount || TestBit(image, BitOf(kWxPresenceBase, k))) ? 1 : 0;
+        ch.ScanAdd = TestBit(image, BitOf(kWxScanBase, k)) ? 1 : 0;
         if (ch.Valid != 1) continue;
         double mhz = 0.0;
         if (!GetWxFreq(image, WxEntryAddress(k), mhz)) {

@@ -194,8 +194,10 @@ void FrmTVCH::Save_TVChannel() {
     committing_ = true;
     const bool open = IsEditorOpen();
     // The focus goes to the grid before the editor hides, so that it does not wander on to
-    // the next control (the current-channel list would commit again).
-    if (open && EditorOfColumn(TVCHEditCol_)->hasFocus()) MSFlexGrid1->setFocus(Qt::OtherFocusReason);
+    // the next control (the current-channel list would commit again). So does the focus the
+    // window gets back when another window took it from the editor.
+    QWidget* editor = open ? EditorOfColumn(TVCHEditCol_) : nullptr;
+    if (editor && (editor->hasFocus() || editor->window()->focusWidget() == editor)) MSFlexGrid1->setFocus(Qt::OtherFocusReason);
     const bool changed = open && StoreEditor();
     HideEditors();
     if (open) ShowTVChannelRow(TVCHEditRow_);
@@ -229,6 +231,8 @@ void FrmTVCH::ComboSetting_Click(TVCHLogic::WxSetting setting, int index) {
 bool FrmTVCH::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == Text1 && type == QEvent::KeyPress) return Text1_KeyPress(static_cast<QKeyEvent*>(event));
+    // Leaving the frequency box (Tab, a click elsewhere, another window) commits it as Enter does.
+    if (watched == Text1 && type == QEvent::FocusOut && !Text1->isHidden()) Save_TVChannel();
     // A click anywhere on the grid commits (before the grid moves its current cell).
     const bool onGrid = watched == MSFlexGrid1->viewport() || watched == MSFlexGrid1->horizontalHeader()->viewport() ||
                         watched == MSFlexGrid1->verticalHeader()->viewport();

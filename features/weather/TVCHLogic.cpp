@@ -101,7 +101,10 @@ FreqCommit StoreFrequency(TVChannelRec& ch, const QString& typed, const QString&
 
 FreqCommit CommitFrequency(DataFileRec& data, int row, const QString& typed, const QString& opened) {
     if (row < 1 || row > kVfoRow) return FreqCommit::Unchanged;
-    return StoreFrequency(data.TVChannel[static_cast<std::size_t>(row)], typed, opened);
+    TVChannelRec& ch = data.TVChannel[static_cast<std::size_t>(row)];
+    // The radio always has a weather VFO: once it has a frequency, a cleared cell keeps it.
+    if (row == kVfoRow && ch.Valid == 1 && typed != opened && typed.trimmed().isEmpty()) return FreqCommit::Kept;
+    return StoreFrequency(ch, typed, opened);
 }
 
 bool StoreListChoice(TVChannelRec& ch, int column, int index) {

@@ -66,9 +66,9 @@ int16 CurWxChFromText(const QString& text);
 enum class FreqCommit {
     Unchanged,  // the text is as the editor was opened with: nothing stored
     Stored,     // a frequency was stored
-    Emptied,    // a cleared cell: the channel (or the VFO) is empty now (Valid 0, other
-                // fields kept)
-    Kept,       // a text that is not a number: refused, the channel stays as it was
+    Emptied,    // a cleared cell: the channel is empty now (Valid 0, other fields kept)
+    Kept,       // refused, the channel stays as it was: a text that is not a number, or a
+                // cleared VFO that has a frequency
 };
 
 // Stores a committed frequency edit of a channel or the VFO. Every stored frequency also
@@ -77,8 +77,10 @@ enum class FreqCommit {
 // through a cell keeps its W/N.
 FreqCommit StoreFrequency(TVChannelRec& ch, const QString& typed, const QString& opened);
 
-// The frequency edit of row committed on the data: StoreFrequency on TVChannel[row]. A row
-// outside 1..41 stores nothing (Unchanged). The current channel is the window's to follow:
+// The frequency edit of row committed on the data: StoreFrequency on TVChannel[row], except
+// that the VFO (row 41) with a frequency is not emptied (Kept): the radio always has one. A
+// VFO without one (Valid not 1) stays empty until a frequency is entered. A row outside
+// 1..41 stores nothing (Unchanged). The current channel is the window's to follow:
 // its list is refilled after a Stored or Emptied commit.
 FreqCommit CommitFrequency(DataFileRec& data, int row, const QString& typed, const QString& opened);
 

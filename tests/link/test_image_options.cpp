@@ -369,7 +369,7 @@ TEST_F(ImageOptions, WeatherChannelsAndSettings) {
     EXPECT_EQ(tv[2].Valid, 0);
     EXPECT_EQ(tv[41].Valid, 1);
     EXPECT_DOUBLE_EQ(tv[41].FreqMHz, 174.0);
-    EXPECT_EQ(tv[41].ScanAdd, 7);  // the VFO's scan bit is not read
+    EXPECT_EQ(tv[41].ScanAdd, 1);  // the VFO's scan bit is read like the others
     EXPECT_EQ(OF().CurWxCh, 39);
     EXPECT_EQ(OF().WxVfo, 1);
 }

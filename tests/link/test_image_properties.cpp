@@ -108,7 +108,6 @@ void CopyNotCarried(const DataFileRec& from, DataFileRec& to) {
     }
     for (std::size_t k = 1; k <= 41; ++k) {
         to.TVChannel[k].OnOff = from.TVChannel[k].OnOff;
-        if (k == 41) to.TVChannel[k].ScanAdd = from.TVChannel[k].ScanAdd;
         if (to.TVChannel[k].Valid != 1) {  // an empty weather channel keeps its old values
             to.TVChannel[k].FreqMHz = from.TVChannel[k].FreqMHz;
             to.TVChannel[k].Bandwidth = from.TVChannel[k].Bandwidth;

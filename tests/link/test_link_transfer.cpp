@@ -108,6 +108,27 @@ TEST_F(TransferTest, AWriteAfterAReadSendsTheUnpackedBytesBackAsRead) {
     EXPECT_EQ(written, Transferred());
 }
 
+// The weather channels' scan and presence bits and the weather VFO go back as the radio held
+// them, the VFO's scan bit included.
+TEST_F(TransferTest, AWriteAfterAReadSendsTheWeatherBitsAndTheVfoBackAsRead) {
+    QByteArray original = RadioEmulator::DefaultImage();
+    const auto put = [&original](int at, const char* hex) {
+        const QByteArray bytes = QByteArray::fromHex(hex);
+        original.replace(at, bytes.size(), bytes);
+    };
+    put(0x6343, "0101000080010000");  // scan: 1, 9, 40, VFO
+    put(0x634B, "030101008001");      // presence: 1, 2, 9, 17, 40, VFO
+    for (int k : {1, 2, 9, 17, 40}) put(0x6200 + (k - 1) * 8, k % 2 ? "1625500001" : "1624000000");
+    put(0x6590, "1625250001");
+    radio.SetImage(original);
+    ASSERT_TRUE(Transfer(1));
+    radio.SetImage(RadioEmulator::DefaultImage());
+    ASSERT_TRUE(Transfer(2));
+    const QByteArray written = radio.Image();
+    EXPECT_EQ(written.mid(0x6343, 14).toHex().toStdString(), original.mid(0x6343, 14).toHex().toStdString());
+    EXPECT_EQ(written.mid(0x6590, 5).toHex().toStdString(), original.mid(0x6590, 5).toHex().toStdString());
+}
+
 TEST_F(TransferTest, TheLogHasOneLinePerFrameAndPerReply) {
     ASSERT_TRUE(Transfer(1));
     const QStringList lines = LogLines();

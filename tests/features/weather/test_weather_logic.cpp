@@ -134,15 +134,17 @@ TEST(WeatherCurrentChannel, ListHoldsTheValidChannelsOneToForty) {
 
 // ---- Committed edits ----
 
+struct CommitCase {
+    const char* what;
+    TVChannelRec start;
+    const char* typed;
+    const char* opened;
+    FreqCommit result;
+    TVChannelRec end;
+};
+
 TEST(WeatherEdits, FrequencyCommits) {
-    const struct {
-        const char* what;
-        TVChannelRec start;
-        const char* typed;
-        const char* opened;
-        FreqCommit result;
-        TVChannelRec end;
-    } cases[] = {
+    const CommitCase cases[] = {
         {"new channel", Channel(0, 0, 1, 0, 1), "150", "", FreqCommit::Stored, Channel(1, 150.0, 0, 1, 1)},
         {"emptied before", Channel(0, 162.4, 1, 0, 1), "162.5", "", FreqCommit::Stored, Channel(1, 162.5, 0, 1, 1)},
         {"odd Valid", Channel(2, 162.4, 1, 0, 1), "162.5", "", FreqCommit::Stored, Channel(1, 162.5, 0, 1, 1)},
@@ -187,16 +189,28 @@ TEST_F(WeatherData, EmptyingChannelsKeepsTheirFrequenciesBehindEmptyRows) {
     EXPECT_EQ(d.TVChannel[9].FreqMHz, 162.09);
 }
 
-// The VFO goes into the radio only while it has a frequency, so it can be emptied and
-// entered again like any channel; it is never listed as a current channel.
-TEST_F(WeatherData, TheVfoIsEmptiedAndEnteredLikeAChannel) {
-    Valid({3});
-    d.TVChannel[kVfoRow] = Channel(1, 162.4, 0, 1, 1);
-    EXPECT_EQ(CommitFrequency(d, kVfoRow, QString(), QStringLiteral("162.40000")), FreqCommit::Emptied);
-    EXPECT_EQ(d.TVChannel[kVfoRow], Channel(0, 162.4, 0, 1, 1));
-    EXPECT_EQ(CommitFrequency(d, kVfoRow, QStringLiteral("162.55"), QString()), FreqCommit::Stored);
-    EXPECT_EQ(d.TVChannel[kVfoRow], Channel(1, 162.55, 0, 1, 1));
-    EXPECT_EQ(ValidChannels(d.TVChannel), std::vector<int>{3});
+// The radio always has a weather VFO: a cleared VFO cell keeps its frequency, while a VFO
+// the data never had stays empty until one is entered; channels still empty. The VFO is
+// never listed as a current channel.
+TEST_F(WeatherData, TheVfoKeepsItsFrequencyOnceItHasOne) {
+    const struct {
+        int row;
+        CommitCase c;
+    } cases[] = {
+        {kVfoRow, {"VFO cleared", Channel(1, 162.4, 0, 1, 1), "", "162.40000", FreqCommit::Kept, Channel(1, 162.4, 0, 1, 1)}},
+        {kVfoRow, {"VFO refused", Channel(1, 162.4, 0, 0, 1), "1.2.3", "162.40000", FreqCommit::Kept, Channel(1, 162.4, 0, 0, 1)}},
+        {kVfoRow, {"VFO never had one", Channel(0, 0, 0, 0, 0), "", "", FreqCommit::Unchanged, Channel(0, 0, 0, 0, 0)}},
+        {kVfoRow, {"VFO entered", Channel(0, 0, 0, 0, 0), "162.55", "", FreqCommit::Stored, Channel(1, 162.55, 0, 1, 0)}},
+        {40, {"channel 40 cleared", Channel(1, 162.4, 0, 1, 1), "", "162.40000", FreqCommit::Emptied, Channel(0, 162.4, 0, 1, 1)}},
+    };
+    for (const auto& [row, c] : cases) {
+        Valid({3});
+        TVChannelRec& ch = d.TVChannel[static_cast<std::size_t>(row)];
+        ch = c.start;
+        EXPECT_EQ(CommitFrequency(d, row, QString::fromLatin1(c.typed), QString::fromLatin1(c.opened)), c.result) << c.what;
+        EXPECT_EQ(ch, c.end) << c.what;
+        EXPECT_EQ(ValidChannels(d.TVChannel), std::vector<int>{3}) << c.what;
+    }
 }
 
 TEST_F(WeatherData, CommitsOutsideTheTableStoreNothing) {

@@ -17,6 +17,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -259,10 +260,11 @@ private slots:
         EnterFrequency(8, QStringLiteral("162..5"));
         QCOMPARE(Ch(8).Valid, int16(1));
         QCOMPARE(cell(8, 1), QStringLiteral("162.55500"));
-        // The VFO empties like the others.
+        // The radio always has a weather VFO: a cleared VFO cell shows its frequency again.
         EnterFrequency(41, QString());
-        QCOMPARE(Ch(41).Valid, int16(0));
-        QCOMPARE(rowTexts(41), (QStringList{"", "", ""}));
+        QCOMPARE(Ch(41).Valid, int16(1));
+        QCOMPARE(Ch(41).FreqMHz, 162.55);
+        QCOMPARE(rowTexts(41), (QStringList{"162.55000", "Wide", "Del"}));
         QCOMPARE(Items(list(1)), (QStringList{"3", "4", "5", "6", "8", "9"}));
     }
 
@@ -470,30 +472,57 @@ private slots:
         QCOMPARE(grid()->currentColumn() + 1, 3);  // past the hidden on/off column
     }
 
-    // Tab in the frequency box used to move the grid's current cell under the open box. It
-    // moves the focus on and commits nothing: the box stays open until a commit point.
-    void tabLeavesTheFrequencyBoxOpen() {
+    // Leaving the frequency box commits it as Enter does: Tab and Shift+Tab (the focus moves
+    // on, the grid's current cell stays), a click on another control, another window taking
+    // the focus. Back in the window, the box stays shut.
+    void leavingTheFrequencyBoxCommitsIt() {
         OpenEditor();
+        QWidget* close = form->findChild<QPushButton*>(QStringLiteral("CommandClose"));
+        QWidget other;
         const struct {
+            const char* how;
             int row;
-            Qt::KeyboardModifiers mods;
-        } steps[] = {{3, {}}, {4, Qt::ShiftModifier}};
+            const char* typed;
+            std::function<void()> leave;
+            QStringList listed;
+        } steps[] = {
+            {"Tab", 1, "150",
+             [close] {
+                 Key(Qt::Key_Tab);
+                 QCOMPARE(QApplication::focusWidget(), close);
+             },
+             {"1"}},
+            {"Shift+Tab", 3, "151", [] { Key(Qt::Key_Tab, Qt::ShiftModifier); }, {"1", "3"}},
+            {"a list", 2, "152", [this] { Pick(list(5), QStringLiteral("ON")); }, {"1", "2", "3"}},
+            {"another window", 4, "153",
+             [&other] {
+                 other.show();
+                 other.activateWindow();
+                 QVERIFY(QTest::qWaitForWindowActive(&other));
+             },
+             {"1", "2", "3", "4"}},
+        };
         for (const auto& s : steps) {
             DoubleClickCell(s.row, 1);
-            Type(QStringLiteral("150"));
-            Key(Qt::Key_Tab, s.mods);
-            QWidget* focus = QApplication::focusWidget();
-            QVERIFY(focus && focus != text1() && form->isAncestorOf(focus));
+            Type(QString::fromLatin1(s.typed));
+            s.leave();
+            if (QTest::currentTestFailed()) return;
+            QVERIFY2(!text1()->isVisible(), s.how);
+            QVERIFY2(QApplication::focusWidget() != text1(), s.how);
             QCOMPARE(grid()->currentRow() + 1, s.row);
             QCOMPARE(grid()->currentColumn() + 1, 1);
-            QVERIFY(text1()->isVisible());
-            QCOMPARE(text1()->text(), QStringLiteral("150"));
-            QCOMPARE(Ch(s.row).Valid, int16(0));
-            ClickCell(6, 1);
-            QVERIFY(!text1()->isVisible());
-            QCOMPARE(Ch(s.row).FreqMHz, 150.0);
-            QCOMPARE(cell(s.row, 1), QStringLiteral("150.00000"));
+            QCOMPARE(Ch(s.row).FreqMHz, QString::fromLatin1(s.typed).toDouble());
+            QCOMPARE(rowTexts(s.row), (QStringList{QString::fromLatin1(s.typed) + ".00000", "Wide", "Del"}));
+            QCOMPARE(Items(list(1)), s.listed);
+            QCOMPARE(list(1)->currentText(), QStringLiteral("1"));
+            QCOMPARE(Prog::RadioData.OptFeatures.CurWxCh, int16(0));
         }
+        QCOMPARE(Prog::RadioData.OptFeatures.WxAlert, int16(1));
+        // The focus comes back to the grid, not to the hidden box.
+        host->main.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&host->main));
+        QCOMPARE(QApplication::focusWidget(), grid());
+        QVERIFY(!text1()->isVisible());
     }
 
     void closingCommitsAnOpenEditOnce() {
