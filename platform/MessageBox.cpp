@@ -3,7 +3,9 @@
 #include "platform/MessageBoxStyle.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
+#include <QLayout>
 
 namespace MsgBox {
 namespace {
@@ -27,6 +29,28 @@ public:
     }
 };
 
+// A window manager draws the title in its own, often bold, font between the window's icon
+// and its frame buttons, and cuts a title that does not fit. The box is made at least as wide
+// as that needs: the title in the bold application font, the icon and three frame buttons of
+// about two lines each, and a line at either end.
+int TitleBarWidth(const QString& title)
+{
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 10 * metrics.height();
+}
+
+// QMessageBox takes its width from its layout when it is shown; the row of buttons spans the
+// whole box, so its least width carries the title's.
+void LeaveRoomForTitle(QMessageBox& box)
+{
+    auto* buttons = box.findChild<QDialogButtonBox*>();
+    if (!buttons || !box.layout()) return;
+    const QMargins margins = box.layout()->contentsMargins();
+    buttons->setMinimumWidth(TitleBarWidth(box.windowTitle()) - margins.left() - margins.right());
+}
+
 class QtMessageBoxes final : public Backend {
 public:
     Result Show(const QString& prompt, int style, const QString& title) override
@@ -38,6 +62,7 @@ public:
         const QtBoxStyle qtStyle = ToQtStyle(style);
         QMessageBox box(qtStyle.icon, title, prompt, qtStyle.buttons, QApplication::activeWindow());
         box.setTextFormat(Qt::PlainText);  // file names and the like are never markup
+        LeaveRoomForTitle(box);
         box.setDefaultButton(qtStyle.defaultButton);
         EscapeBlocker blocker;
         if (qtStyle.escapeButton != QMessageBox::NoButton)

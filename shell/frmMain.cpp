@@ -11,10 +11,12 @@
 #include "shell/FormRegistry.h"
 #include "shell/MenuTable.h"
 #include "shell/NavigatorPane.h"
+#include "shell/WindowPlacement.h"
 #include "core/widgets/DesignLayout.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
@@ -51,6 +53,14 @@ double ReadPlacement(const PlacementKey& p) {
     const double pixels = value / DesignLayout::kTwipsPerPixel;
     const bool inRange = p.isSize ? (pixels >= 1 && pixels <= kMaxPixels) : std::abs(pixels) <= kMaxPixels;
     return inRange ? value : p.defaultTwips;
+}
+
+// The stored outer frame in pixels, or the default one.
+QRect PlacementInPixels(bool stored) {
+    const auto px = [stored](const PlacementKey& p) {
+        return DesignLayout::ToPixels(stored ? ReadPlacement(p) : p.defaultTwips);
+    };
+    return {px(kPlacement[0]), px(kPlacement[1]), px(kPlacement[2]), px(kPlacement[3])};
 }
 
 void WritePlacement(const char* key, int pixels) {
@@ -109,13 +119,16 @@ void frmMain::MDIForm_Load() {
 
 // The stored placement is the window's outer frame. The frame around the client area is
 // known only once the window is shown (and a window manager has framed it), so the size is
-// applied again when the frame first appears.
+// applied again when the frame first appears. A stored frame whose title bar no screen shows
+// any more gives way to the default one; the stored values stay until the window stores its
+// own on closing.
 void frmMain::RestorePlacement() {
-    const int left = DesignLayout::ToPixels(ReadPlacement(kPlacement[0]));
-    const int top = DesignLayout::ToPixels(ReadPlacement(kPlacement[1]));
-    const int width = DesignLayout::ToPixels(ReadPlacement(kPlacement[2]));
-    const int height = DesignLayout::ToPixels(ReadPlacement(kPlacement[3]));
-    pendingPlacement_ = QRect(left, top, width, height);
+    QRect outer = PlacementInPixels(true);
+    QList<QRect> areas;
+    for (const QScreen* s : QGuiApplication::screens()) areas << s->availableGeometry();
+    if (!WindowPlacement::TitleBarReachable(outer, areas))
+        outer = PlacementInPixels(false);
+    pendingPlacement_ = outer;
     ApplyPlacement();
 }
 

@@ -135,6 +135,7 @@ private:
     void mnuWriteToRadio_Click();
     void TimerWrite_Timer();
     void mnuMWriteToRadio_Click();
+    void TakeBackKeyboard();
     void mnuComm_Click();
     void mnuRadioInfo_Click();
     void mnuEMG_Click();

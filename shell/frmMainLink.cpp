@@ -47,6 +47,7 @@ void frmMain::mnuReadFromRadio_Click() {
     if (TransferRunning() || !OpenAndConfirm(1, ModMsg::ReadQuestion)) return;
     ModComm::InitImage();
     FrmProgress::ShowModal(this);
+    TakeBackKeyboard();
 }
 
 // Edits still open in the editors go into the working data first; the write itself starts
@@ -62,6 +63,7 @@ void frmMain::TimerWrite_Timer() {
     if (TransferRunning() || !OpenAndConfirm(2, ModMsg::WriteQuestion)) return;
     ModComm::InitImage();
     FrmProgress::ShowModal(this);
+    TakeBackKeyboard();
 }
 
 void frmMain::mnuMWriteToRadio_Click() {
@@ -70,6 +72,15 @@ void frmMain::mnuMWriteToRadio_Click() {
     ModCommFun::PackImage();
     Prog::MultiWrite = -1;
     frmMProgress::ShowModal(this);
+    TakeBackKeyboard();
+}
+
+// The progress window has closed and its modal loop has ended. A window manager does not
+// always give the keyboard back by itself when a message box and the progress window go one
+// right after the other; the main window takes it back (and with it the editor in front).
+void frmMain::TakeBackKeyboard() {
+    raise();
+    activateWindow();
 }
 
 void frmMain::mnuComm_Click() { FrmComSet::ShowModal(this); }

@@ -1,6 +1,7 @@
 // The real QMessageBox and QFileDialog backends, driven offscreen.
 #include "platform/FileDialog.h"
 #include "platform/MessageBox.h"
+#include "platform/MessageBoxStyle.h"
 
 #include <QApplication>
 #include <QFile>
@@ -83,6 +84,45 @@ private slots:
         QCOMPARE(seen.text, prompt);
         QCOMPARE(seen.format, Qt::PlainText);
         QVERIFY(seen.okIsDefault);
+    }
+
+    // A window manager draws the title in its own, often bold, font beside the window's icon
+    // and its frame buttons: the box is wide enough for the whole title in bold with room
+    // for those four, each about two lines wide; the texts and buttons stay as they were.
+    void boxIsWideEnoughForItsWholeTitle_data()
+    {
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<int>("style");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("file error") << "file error." << 0 << QString();
+        QTest::newRow("read completed") << "Read Data Completed." << 0 << QString();
+        QTest::newRow("Retry or Cancel") << "Check Connection. Retry or Cancel?" << 5 << QString();
+        QTest::newRow("long title") << "Short." << 0 << "A title a good deal longer than its text";
+    }
+
+    void boxIsWideEnoughForItsWholeTitle()
+    {
+        QFETCH(QString, prompt);
+        QFETCH(int, style);
+        QFETCH(QString, title);
+        int width = 0;
+        QString shownTitle, text;
+        QMessageBox::StandardButtons buttons;
+        WhenShown<QMessageBox>([&](QMessageBox* box) {
+            width = box->minimumWidth();
+            shownTitle = box->windowTitle();
+            text = box->text();
+            buttons = box->standardButtons();
+            QTest::mouseClick(box->buttons().constFirst(), Qt::LeftButton);
+        });
+        MsgBox::Show(prompt, style, title);
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        const int needed = metrics.horizontalAdvance(shownTitle) + 8 * metrics.height();
+        QVERIFY2(width >= needed, qPrintable(QStringLiteral("%1 < %2").arg(width).arg(needed)));
+        QCOMPARE(text, prompt);
+        QCOMPARE(buttons, MsgBox::ToQtStyle(style).buttons);
     }
 
     void clickedButtonIsTheAnswer_data()

@@ -4,6 +4,7 @@
 #include "ShellTestEnv.h"
 #include "core/ModFreFile.h"
 #include "shell/BackgroundTiler.h"
+#include "shell/WindowPlacement.h"
 
 #include <QMdiArea>
 #include <QSettings>
@@ -134,6 +135,46 @@ private slots:
         ShellTestEnv env;
         frmMain* w = env.Start();
         QCOMPARE(w->frameGeometry(), QRect(7, 20, 967, 700));
+    }
+
+    // Left 30000, Top 24000 twips (2000, 1600 pixels) were stored beside a second monitor;
+    // on the 800 x 800 screen alone the window opens at the default placement, and the
+    // stored values stay until the window stores its own on closing.
+    void placementOffEveryScreenGivesTheDefault() {
+        Store("MainLeft", QStringLiteral("30000"));
+        Store("MainTop", QStringLiteral("24000"));
+        ShellTestEnv env;
+        frmMain* w = env.Start();
+        QCOMPARE(w->frameGeometry(), QRect(7, 7, 967, 700));
+        QCOMPARE(StoredPlacement(), (QStringList{"30000", "24000", "-", "-"}));
+        QVERIFY(w->close());
+        QCOMPARE(StoredPlacement(), (QStringList{"105", "105", "14505", "10500"}));
+    }
+
+    // Screens side by side: A 0,0 1280 x 1024 (a panel takes its bottom 40), B 1280,0 1920 x 1080.
+    void titleBarReachable_data() {
+        QTest::addColumn<QRect>("outer");
+        QTest::addColumn<bool>("reachable");
+        QTest::newRow("on A") << QRect(100, 100, 800, 600) << true;
+        QTest::newRow("on B") << QRect(2000, 300, 800, 600) << true;
+        QTest::newRow("across A and B") << QRect(1000, 100, 800, 600) << true;
+        QTest::newRow("right of B") << QRect(3300, 100, 800, 600) << false;
+        QTest::newRow("below both, a corner on A") << QRect(1100, 1070, 800, 600) << false;
+        QTest::newRow("title bar above A, the rest on it") << QRect(100, -300, 800, 600) << false;
+        QTest::newRow("title bar on the panel") << QRect(100, 990, 800, 600) << false;
+        QTest::newRow("a grip's width on B") << QRect(3152, 0, 800, 600) << true;
+        QTest::newRow("less than a grip's width on B") << QRect(3153, 0, 800, 600) << false;
+        QTest::newRow("half a title bar above A") << QRect(100, -12, 800, 600) << true;
+        QTest::newRow("more than half above A") << QRect(100, -13, 800, 600) << false;
+        QTest::newRow("a tiny window on A") << QRect(10, 10, 5, 5) << true;
+        QTest::newRow("no screen") << QRect(100, 100, 800, 600) << false;
+    }
+    void titleBarReachable() {
+        QFETCH(QRect, outer);
+        QFETCH(bool, reachable);
+        QList<QRect> areas{QRect(0, 0, 1280, 984), QRect(1280, 0, 1920, 1080)};
+        if (QByteArray(QTest::currentDataTag()) == "no screen") areas.clear();
+        QCOMPARE(WindowPlacement::TitleBarReachable(outer, areas), reachable);
     }
 
     // Background -------------------------------------------------------------------------------

@@ -3,8 +3,8 @@
 // backend (the COM override). Read, the progress window, the channel editor with the
 // radio's channels; Write with an edit still open; a missing port, a declined question, a
 // port pulled away, a radio gone silent and the window resized while it waits; codes outside
-// the program's lists through read, save, open and write; and a language chosen in the
-// language dialog.
+// the program's lists through read, save, open and write; the keyboard back in the main
+// window however a transfer ends; and a language chosen in the language dialog.
 #include "ReplyTimeouts.h"
 #include "ScriptedFileDialogs.h"
 #include "ScriptedMessageBoxes.h"
@@ -463,6 +463,36 @@ private slots:
         // The blocks read so far over the cleared fill: blocks 1 to 199 from the radio, 200 still 0xFF.
         QCOMPARE(RadioImageBytes().mid(0, 199 * 16), served.mid(0, 199 * 16));
         QCOMPARE(RadioImageBytes().mid(199 * 16, 16), QByteArray(16, '\xFF'));
+    }
+
+    // However the transfer ends, once its window has closed the main window is active again
+    // and its editor has the keyboard: the next command typed reaches the program.
+    void keyboardComesBackWhenTheProgressWindowCloses_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<bool>("radioAnswers");
+        QTest::addColumn<QString>("lastBox");
+        QTest::newRow("read completed") << "mnuReadFromRadio" << true << "Read Data Completed.";
+        QTest::newRow("write completed") << "mnuWriteToRadio" << true << "Write Data Completed.";
+        QTest::newRow("radio silent, read cancelled")
+            << "mnuReadFromRadio" << false << "Check Connection. Retry or Cancel?";
+    }
+    void keyboardComesBackWhenTheProgressWindowCloses() {
+        QFETCH(QString, entry);
+        QFETCH(bool, radioAnswers);
+        QFETCH(QString, lastBox);
+        Connect(false);
+        ServeTwoChannels();
+        RadioEmulatorFaults faults;
+        faults.silentFromBlock = radioAnswers ? 0 : 1;
+        radio_->SetFaults(faults);
+        QVERIFY(QTest::qWaitForWindowActive(w_));
+        boxes_->Answer({MsgBox::OK, radioAnswers ? MsgBox::OK : MsgBox::Cancel});
+        Trigger(entry.toLatin1().constData());
+        QVERIFY(QTest::qWaitFor([this] { return boxes_->shown().size() == 2; }, kHangMs));
+        QVERIFY(WaitIdle());
+        QCOMPARE(boxes_->prompts().last(), lastBox);
+        QTRY_COMPARE(QApplication::activeWindow(), w_);
+        QVERIFY(ChannelEditor(w_)->isAncestorOf(QApplication::focusWidget()));
     }
 
     // The radio-information read (its entries are hidden): the handshake alone, no question,
