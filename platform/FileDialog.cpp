@@ -19,7 +19,7 @@ QString QtPatterns(const QString& classicPatterns)
     return patterns.isEmpty() ? QStringLiteral("*") : patterns.join(u' ');
 }
 
-// The classic description often repeats its patterns in brackets ("Data File (*.dat)");
+// The program's descriptions often repeat their patterns in brackets ("Data File (*.dat)");
 // Qt takes the patterns from the last brackets, so a repeated list is dropped and the real
 // one appended.
 QString Description(const QString& classic)

@@ -8,7 +8,7 @@ namespace FileDialog {
 
 struct Request {
     QString title;
-    QString filter;      // classic form: "Data File (*.dat)|*.dat" (description|pattern pairs)
+    QString filter;      // "Data File (*.dat)|*.dat": description|pattern pairs
     QString fileName;    // initial file name or path
     QString defaultExt;  // without the dot, e.g. "dat"
 };
@@ -28,8 +28,9 @@ std::optional<QString> GetSaveFileName(const Request& request);
 // Installs a backend (nullptr puts the QFileDialog backend back). The caller keeps ownership.
 void SetBackend(Backend* backend);
 
-// The classic filter in Qt's form: "Data File (*.dat)|*.dat" gives "Data File (*.dat)";
-// pairs are joined with ";;", patterns "a;b" become "a b", "*.*" becomes "*".
+// A filter of description|pattern pairs in Qt's form: "Data File (*.dat)|*.dat" gives
+// "Data File (*.dat)"; pairs are joined with ";;", patterns "a;b" become "a b", "*.*"
+// becomes "*".
 QString ToQtFilter(const QString& classicFilter);
 
 // path with "." and ext appended when its file name has no extension and ext is not empty.

@@ -5,8 +5,8 @@
 
 namespace MsgBox {
 
-// Button sets, icons and answers keep the numeric values of the classic MsgBox call so
-// that a style is "buttons + icon".
+// Button sets, icons and answers are fixed numbers that callers combine and compare
+// against; a style is "buttons + icon".
 enum Buttons : int { OKOnly = 0, OKCancel = 1, AbortRetryIgnore = 2, YesNoCancel = 3, YesNo = 4, RetryCancel = 5 };
 enum Icon : int { NoIcon = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
 enum Result : int { OK = 1, Cancel = 2, Abort = 3, Retry = 4, Ignore = 5, Yes = 6, No = 7 };

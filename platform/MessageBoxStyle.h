@@ -1,5 +1,5 @@
 #pragma once
-// How a classic message-box style becomes a QMessageBox, and a clicked QMessageBox button
+// How a message-box style (buttons + icon) becomes a QMessageBox, and a clicked QMessageBox button
 // an answer. Used by the QMessageBox backend; kept apart so that it can be tested alone.
 #include "platform/MessageBox.h"
 

@@ -9,7 +9,7 @@
 namespace ProfileIni {
 namespace {
 
-// The callers read with a buffer of 512 characters, one of which holds the terminating zero.
+// The longest value a read returns; a longer one is cut.
 constexpr qsizetype kMaxValueLength = 511;
 
 // One line of the file as stored: its text and its own line ending ("\r\n", "\n", or
@@ -47,7 +47,7 @@ QString TrimBlanks(QStringView text)
     return text.mid(begin, end - begin).toString();
 }
 
-// What the callers end up with: the value trimmed and cut to the read buffer.
+// What a read returns: the value trimmed and cut at kMaxValueLength characters.
 QString Normalised(const QString& value)
 {
     QString text = TrimBlanks(value);

@@ -1,8 +1,8 @@
 #pragma once
-// Profile (INI) files with the semantics of the Windows profile calls the program was
-// designed around: section and key names match without regard to case, every other line
-// and comment of the file is kept, a write creates the file and the section when they are
-// missing, a value is returned trimmed and cut at 511 characters.
+// Profile (INI) files, read and written by this program's rules: section and key names
+// match without regard to case, every other line and comment of the file is kept, a write
+// creates the file and the section when they are missing, a value is returned trimmed and
+// cut at 511 characters.
 #include <QString>
 
 namespace ProfileIni {

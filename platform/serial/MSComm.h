@@ -1,7 +1,7 @@
 #pragma once
-// The serial communications control the link was written against, with its properties
-// as the link uses them. One object per serial port of a window; everything runs on the
-// UI thread.
+// The serial control the link talks to the radio through: a port set up by properties, an
+// input buffer and one receive event (OnComm). One object per serial port of a window;
+// everything runs on the UI thread.
 //
 // Typical use (the link's open and send steps):
 //   comm.SetCommPort(ComPort);  comm.SetHandshaking(Handshaking);
@@ -39,9 +39,9 @@ class SerialBackend;
 class MSComm : public QObject {
     Q_OBJECT
 public:
-    // CommEvent values. comEvReceive and comEventRxOver keep the original control's
-    // numbers; comEventPortLost is this control's own and lies outside the original's
-    // range, so code that tests for the original events never mistakes it.
+    // CommEvent values: fixed numbers that callers compare CommEvent() against.
+    // comEventPortLost lies well apart from the receive and overrun events, so code that
+    // tests for those never takes a lost port for one of them.
     enum CommEventValue : int { comEvReceive = 2, comEventRxOver = 1008, comEventPortLost = 1100 };
     enum InputModeValue : int { comInputModeText = 0, comInputModeBinary = 1 };
     enum class Error {

@@ -60,8 +60,8 @@ bool QtSerialBackend::Open(const QString& path, const LineSettings& settings, Fl
     // USB adapters would otherwise hold each reply back for their latency timer. A device
     // that refuses (a pseudo-terminal) works as it is.
     LowLatency::Request(static_cast<int>(port_.handle()));
-    // Cable adapters may draw power from DTR, which the original control raised on open.
-    // Pseudo-terminals have no modem lines: that failure is harmless.
+    // DTR goes up on open: cable adapters may draw their power from it. Pseudo-terminals
+    // have no modem lines: that failure is harmless.
     port_.setDataTerminalReady(true);
     port_.clearError();
     return true;

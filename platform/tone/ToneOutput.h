@@ -1,5 +1,5 @@
 #pragma once
-// The tone output that stands in for the PC speaker: Beep(frequency in Hz, duration in ms).
+// Tone output for the roger-beep preview: Beep(frequency in Hz, duration in ms).
 //
 // Beep starts the tone and returns at once; tones given while one is still sounding follow
 // it without a gap. The caller times its sequence itself (a timer of its own), so a
