@@ -302,8 +302,8 @@ bool frmCommChInfo::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (type == QEvent::FocusIn) {
-        // Focus arriving anywhere else commits an open edit (the per-group row only
-        // commits the init-frequency box, as it always did).
+        // Focus arriving anywhere else commits an open edit (focus on the per-group row
+        // commits only the init-frequency box).
         const bool groupRow = std::find(Combo1.begin(), Combo1.end(), watched) != Combo1.end();
         if (groupRow ? !Text1->isHidden() : IsEditOpen()) SaveShowGridData();
     }

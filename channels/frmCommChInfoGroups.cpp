@@ -1,7 +1,7 @@
 // Mode and group selection, the work group and the per-group row of the channel editor.
 //
-// Setting a list from code does not run its handler here; where the window relies on the
-// handler running after such a selection, it is called explicitly.
+// Setting a list from code runs no handler (only the user's choice emits activated); where
+// the window relies on the handler running after such a selection, it is called explicitly.
 #include "channels/ModChText.h"
 #include "channels/ModShowOptFun.h"
 #include "channels/frmCommChInfo.h"

@@ -1,7 +1,7 @@
 #pragma once
-// A fixed-length text field of a record: exactly N single-byte characters. Assigning a
-// shorter text pads it with blanks, a longer one is cut, like the fixed-length strings the
-// file layouts were designed around. A field that was never assigned holds zero bytes.
+// A fixed-length text field of a record: exactly N single-byte characters, as the data
+// files hold it. Assigning a shorter text pads it with blanks, a longer one is cut. A
+// field that was never assigned holds zero bytes.
 #include <QString>
 #include <array>
 #include <cstddef>
@@ -19,7 +19,7 @@ struct FixedText {
     }
     void Set(const char* s) { Set(std::string_view(s)); }
     void Set(const std::string& s) { Set(std::string_view(s)); }
-    // Non-Latin-1 characters become "?", as a single-byte code page would store them.
+    // Non-Latin-1 characters become "?": a field holds one byte per character.
     void Set(const QString& s) { Set(std::string_view(ToLatin1(s))); }
 
     std::string Str() const { return std::string(bytes.data(), N); }

@@ -20,8 +20,8 @@ QString LogFilePath(const QDate& day) {
 }
 
 QString FormatLine(const QDateTime& at, const QString& label, const QString& text) {
-    // The date and time as the platform writes them by default; the program always uses
-    // the same numeric form so that log files read alike on every machine.
+    // The date and time in one fixed numeric form, whatever the user's locale, so that log
+    // files read alike on every machine.
     const QString stamp = at.toString(QStringLiteral("yyyy/M/d H:mm:ss"));
     return QLatin1Char('"') + stamp + QStringLiteral("---") + label + QStringLiteral(": ") + text +
            QLatin1Char('"') + QStringLiteral("\r\n");

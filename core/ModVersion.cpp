@@ -18,7 +18,7 @@ int IsValidVersion(const QString& s) {
 }
 
 QString GetParentPath(const QString& path) {
-    const auto p = path.lastIndexOf(QLatin1Char('/'));  // 0-based; "p > 1" 1-based means index > 0
+    const auto p = path.lastIndexOf(QLatin1Char('/'));  // a separator after the first character
     return p > 0 ? path.left(p) : path;
 }
 

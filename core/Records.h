@@ -2,9 +2,9 @@
 // The radio data records: one channel (ChannelRecord), the channel table (ChannelTable),
 // and the record of all other radio data (DataFileRec) with its sub-records.
 //
-// Arrays keep the index ranges the data is described with: an array indexed 1..n is sized
-// n + 1 and element 0 is unused; per-mode arrays are indexed [mode][...] with mode 0 (HF)
-// and 1 (HAM). Integers are 16-bit signed, "long" 32-bit signed, bytes 8-bit unsigned.
+// Arrays are indexed as the data is numbered: an array indexed 1..n is sized n + 1 and
+// element 0 is unused; per-mode arrays are indexed [mode][...] with mode 0 (HF) and 1 (HAM).
+// Integers are 16-bit signed, long integers 32-bit signed, bytes 8-bit unsigned.
 // File layouts are written by explicit encoders (DataFileCodec), never from memory.
 #include "core/FixedText.h"
 

@@ -36,7 +36,7 @@ public:
     // Progress windows of a radio transfer: FrmProgress for a single read or write,
     // frmMProgress (groupWrite) for a group write. The transfer commands show them; the
     // radio link fills and closes them.
-    // Percentage bar := percent and its label := percent & "%" (FrmProgress only while visible).
+    // Percentage bar := percent and its label := "<percent>%" (FrmProgress only while visible).
     virtual void SetProgressValue(int percent, bool groupWrite) {}
     virtual void SetProgressRadio(int radiosDone) {}             // frmMProgress: radio bar and label
     virtual void SetProgressCaption(const QString& caption) {}   // FrmProgress's window caption

@@ -21,7 +21,7 @@ void Transmit(const QByteArray& frame, int expectLen);
 // other is no transfer and is cleared. logged: the frame is logged as a transfer's frames are.
 void StartHandshake(std::initializer_list<int> readTypes, std::initializer_list<int> writeTypes, bool logged);
 
-// Closes MSComm1 if open, then opens port with the handshaking and "9600,N,8," & stopBits,
+// Closes MSComm1 if open, then opens port with the handshaking and "9600,N,8,<stopBits>",
 // binary input, whole buffer, threshold 1. False at the first step the control refuses.
 bool OpenPort(int port, int handshaking, int stopBits);
 

@@ -2,8 +2,8 @@
 // The main window's background: a small picture repeated over a surface the size of the
 // window. The picture, less its first column, is laid along the top in steps of its width
 // less 2; then that top band, less its first row and column, is repeated downwards in steps
-// of the picture's height less 2. Each copy reads what the earlier copies left, as a block
-// copy on one surface does, so the result matches the classic tiling pixel for pixel.
+// of the picture's height less 2. Each copy reads from the surface as the earlier copies
+// left it, not from the picture.
 #include <QColor>
 #include <QImage>
 #include <QSize>

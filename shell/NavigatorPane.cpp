@@ -92,8 +92,8 @@ NavigatorPane::NavigatorPane(QWidget* parent) : QWidget(parent) {
     TreeView1->setHeaderHidden(true);
     TreeView1->setColumnCount(1);
     TreeView1->setIndentation(14);
-    // The pane keeps its designed width; the classic 8-point list font lets the editor
-    // names fit in it.
+    // The pane keeps its designed width; an 8-point list font at most lets the editor names
+    // fit in it.
     QFont listFont = TreeView1->font();
     listFont.setPointSize(std::min(listFont.pointSize(), 8));
     TreeView1->setFont(listFont);

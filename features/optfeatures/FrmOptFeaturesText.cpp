@@ -20,7 +20,7 @@ int IndexIn(const std::array<QLineEdit*, N>& boxes, const QObject* box) {
 }
 
 // The character code of a key press. Ctrl with a letter is the letter's control code
-// (Ctrl+A 1, Ctrl+C 3, Ctrl+V 22, Ctrl+X 24) whatever text the platform gives it; keys
+// (Ctrl+A 1, Ctrl+C 3, Ctrl+V 22, Ctrl+X 24) whatever text the key event carries; keys
 // without a character give 0.
 char16_t KeyCodeOf(const QKeyEvent* key) {
     if ((key->modifiers() & Qt::ControlModifier) && key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z)

@@ -2,12 +2,12 @@
 // The roger-beep preview: the program-wide preview state, the length of a set, and playing
 // a set on the tone output.
 //
-// A preview is a sequence of steps driven by a timer instead of a busy wait: each tone
-// longer than 5 ms sounds (or is silent when its frequency is below 50 Hz) for its length,
-// then the pause follows every repetition. The set is named by reference to its number
-// and read again before every tone, so a tab switch or an edit during a preview changes the
-// tones still to come. RBStopFlag stops a preview before its next tone; a tone or a pause
-// under way runs to its end.
+// A preview is a sequence of steps driven by a timer, so the windows stay responsive while
+// it plays: each tone longer than 5 ms sounds (or is silent when its frequency is below
+// 50 Hz) for its length, then the pause follows every repetition. The set is named by
+// reference to its number and read again before every tone, so a tab switch or an edit
+// during a preview changes the tones still to come. RBStopFlag stops a preview before its
+// next tone; a tone or a pause under way runs to its end.
 #include "core/Records.h"
 
 #include <functional>

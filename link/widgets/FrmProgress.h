@@ -26,7 +26,7 @@ public:
 
     // Percentage bar := value (0..100; anything else is refused with a box).
     void SetProgressValue(int32 value);
-    // The running transfer's percentage: the bar and the label value & "%".
+    // The running transfer's percentage: the bar and the label "<value>%".
     void ShowPercent(int percent);
     // Closes the window and ends its modal loop.
     void Unload();

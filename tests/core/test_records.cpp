@@ -1,4 +1,4 @@
-// File layouts of the records, pinned at offsets taken from the record tables.
+// File layouts of the records, pinned at offsets worked out by hand.
 #include "core/DataFileCodec.h"
 
 #include <gtest/gtest.h>

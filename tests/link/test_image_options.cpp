@@ -1,5 +1,5 @@
 // Options, tone sets, weather channels and display codes in the image, with addresses and
-// bytes worked out from the layout tables by hand.
+// bytes worked out by hand.
 #include "ImageTestSupport.h"
 #include "link/LcdCode.h"
 #include "link/ModCommFun.h"
