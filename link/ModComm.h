@@ -2,8 +2,11 @@
 // The serial link with the radio: frames and replies, and the transfer state machine.
 //
 // The program is the master of a strict request/reply link: every step sends one frame
-// through SendFrame, arms the reply time-out and waits. An accepted reply (MSComm1_OnComm)
-// runs DoCommNextStep, a missing one WaitTimer_Timer. EndComm is the only way back to idle.
+// through SendFrame (which logs it; the port search sends its "PROGRAM" handshake unlogged),
+// arms the reply time-out and waits. An accepted reply (MSComm1_OnComm) runs DoCommNextStep,
+// a missing one WaitTimer_Timer. A transfer that has started goes back to idle through
+// EndComm; before it starts, AbandonTransfer and a failed PrepareTransfer return the link
+// to idle.
 //
 // How a transfer command and the progress window drive it:
 //   if (!ModComm::PrepareTransfer(1)) return;            // port error already shown
@@ -31,7 +34,7 @@ namespace ModComm {
 // --- Port and frames ----------------------------------------------------------------------
 
 // Prepares the transfer variables for Prog::CommType and opens Prog::ComPort with
-// "9600,N,8," & StopBit. On failure shows "Cannot Open Communication Port." and returns false.
+// "9600,N,8,<StopBit>". On failure shows "Cannot Open Communication Port." and returns false.
 bool OpenCommPort();
 
 // Logs the frame ("发送数据"), sets the receive threshold to expectLen, discards both
@@ -46,7 +49,8 @@ void ReadNextBlock();
 void WriteCurBlock();
 void WriteNextBlock();
 
-// frame[UBound - tailLen] := sum of frame[from .. UBound - tailLen - 1] mod 256.
+// frame[last - tailLen] := sum of frame[from .. last - tailLen - 1] mod 256, where last is
+// the frame's last index.
 void SetChecksum(QByteArray& frame, int from, int tailLen);
 bool CheckChecksum(const QByteArray& frame, int from, int tailLen);
 

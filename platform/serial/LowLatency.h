@@ -9,9 +9,11 @@
 // (pseudo-terminals) or refuse the flag are left as they are.
 namespace LowLatency {
 
-// Asks the driver of the open device fd for low-latency delivery. True when the flag is
-// set afterwards; false when the device or driver refused (nothing changed then), and
-// always false off Linux.
+// Asks the driver of the open device fd for low-latency delivery. True when the driver
+// took the request (or its settings already held the flag); the flag is not read back.
+// False when the device or driver refused (nothing changed then), and always false off
+// Linux. The flag belongs to the device, not to this open: it stays set after the port
+// closes, until the device goes away.
 bool Request(int fd);
 
 // The device control call Request() makes (ioctl); tests replace it with a recorder.
